@@ -1,0 +1,16 @@
+#!/bin/bash
+# Installs what the builds and tests need on a Debian machine (only what is missing).
+set -euo pipefail
+packages=(cmake ninja-build g++ googletest libbenchmark-dev
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+          wine64 xvfb xauth clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo_cmd=()
+  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,62 @@
+#include "calc/result_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+#include "toolkit/text_convert.h"
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+}  // namespace
+
+std::string RealToText(double value) {
+    if (value == 0) return "0";
+    if (!std::isfinite(value)) return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
+
+    // d.dddddddddddddde[+-]x: the 15 significant digits, correctly rounded, and the exponent.
+    char scientific[64];
+    auto result = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                std::chars_format::scientific, kSignificantDigits - 1);
+    std::string_view text(scientific, static_cast<std::size_t>(result.ptr - scientific));
+    std::size_t e = text.find('e');
+    std::string digits;
+    digits += text[0];
+    digits += text.substr(2, e - 2);
+    int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+
+    std::string integerPart, fraction;
+    if (exponent >= 0) {
+        std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (integerDigits >= digits.size()) {
+            integerPart = digits + std::string(integerDigits - digits.size(), '0');
+        } else {
+            integerPart = digits.substr(0, integerDigits);
+            fraction = digits.substr(integerDigits);
+        }
+    } else {
+        integerPart = "0";
+        fraction = std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    out += integerPart;
+    if (!fraction.empty()) out += "." + fraction;
+    return out;
+}
+
+HoursMinutesSeconds SplitSeconds(std::int64_t seconds) {
+    return {static_cast<std::int32_t>(seconds / 3600), static_cast<std::int32_t>(seconds % 3600 / 60),
+            static_cast<std::int32_t>(seconds % 60)};
+}
+
+std::string CycleTimeText(std::int32_t seconds) {
+    std::int64_t magnitude = std::llabs(static_cast<std::int64_t>(seconds));
+    HoursMinutesSeconds time = SplitSeconds(magnitude);
+    std::string text = FormatInts("%.2d:%.2d:%.2d", time.Hours, time.Minutes, time.Seconds);
+    return seconds < 0 ? "-" + text : text;
+}

@@ -1,0 +1,135 @@
+#include "data/table_loader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/line_list.h"
+#include "toolkit/text_convert.h"
+
+namespace {
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+constexpr std::size_t kMaxUnfilledRecords = 65536;
+
+// Like taking n characters from a 0-based position: nothing past the end.
+std::string_view Part(std::string_view text, std::size_t pos, std::size_t count) {
+    if (pos >= text.size()) return {};
+    return text.substr(pos, count);
+}
+
+// The name before the first ";" (cut to the stored length); the rest of the line after it.
+std::string_view TakeName(std::string_view& line, std::string& name, RecordSource& source) {
+    std::size_t separator = line.find(';');
+    source.HasSeparator = separator != std::string_view::npos;
+    if (!source.HasSeparator) {
+        name.clear();
+        return line;
+    }
+    name.assign(line.substr(0, std::min(separator, kMaxNameLength)));
+    line.remove_prefix(separator + 1);
+    return line;
+}
+
+// Hours, minutes and seconds in characters 1-2, 4-5 and 7-8, each read on its own.
+std::int32_t ReadCycleSeconds(std::string_view time) {
+    return TextToInt(Part(time, 0, 2)) * 3600 + TextToInt(Part(time, 3, 2)) * 60 + TextToInt(Part(time, 6, 2));
+}
+
+void ReadWare(std::string_view line, Ware& ware, RecordSource& source) {
+    TakeName(line, ware.Name, source);
+    ware.MinPrice = NextField(line);
+    ware.AvgPrice = NextField(line);
+    ware.MaxPrice = NextField(line);
+    ware.UnitsPerCycle = NextField(line);
+    source.FullTime = line.size() >= 8;
+    ware.CycleSeconds = ReadCycleSeconds(line);
+}
+
+void ReadStation(std::string_view line, Station& station, RecordSource& source) {
+    TakeName(line, station.Name, source);
+    station.Product = NextField(line);
+    station.ResourceCount = NextField(line);
+    for (auto& resource : station.Resources) resource = NextField(line);
+    for (auto& amount : station.ResourceAmounts) amount = NextField(line);
+    station.Reserved = NextField(line);
+    for (auto& support : station.Supports) support = NextField(line);
+}
+
+// Loads one file into lines and fills its table: the count line first, then the records.
+template <class Table, class ReadRecord>
+TableSource LoadTable(LineList& lines, std::string path, Table& table, ReadRecord readRecord) {
+    TableSource source;
+    source.Path = std::move(path);
+    lines.Clear();
+    source.Read = lines.LoadFromFile(source.Path);
+    std::vector<int> fileLines;
+    StripComments(lines, &fileLines);
+
+    source.DeclaredCount = TextToInt(lines.Line(0));
+    if (lines.Count() > 0) source.CountLine = fileLines[0];
+    std::size_t recordCount = source.DeclaredCount > 0 ? static_cast<std::size_t>(source.DeclaredCount) : 0;
+    std::size_t lineCount = lines.Count() > 1 ? static_cast<std::size_t>(lines.Count() - 1) : 0;
+    // Records no line fills stay empty. A count far beyond the lines present is cut, so a
+    // typo in the count can't make the program take all memory.
+    recordCount = std::min(recordCount, lineCount + kMaxUnfilledRecords);
+    table.assign(recordCount, {});
+    source.Records.assign(recordCount, {});
+
+    std::size_t filled = std::min(recordCount, lineCount);
+    for (std::size_t k = 0; k < filled; ++k) {
+        RecordSource& record = source.Records[k];
+        record.FileLine = fileLines[k + 1];
+        readRecord(lines.Line(static_cast<int>(k + 1)), table[k], record);
+    }
+    if (lineCount > filled) {
+        source.ExtraLineCount = static_cast<int>(lineCount - filled);
+        source.FirstExtraLine = fileLines[filled + 1];
+    }
+    return source;
+}
+
+}  // namespace
+
+std::string TablePath(std::string_view folder, std::string_view file) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += kPathSeparator;
+    path += file;
+    return path;
+}
+
+LoadReport LoadTables(const std::string& folder, Catalogue& catalogue) {
+    LineList lines;
+    LoadReport report;
+    report.Wares = LoadTable(lines, TablePath(folder, kWaresFile), catalogue.Wares, ReadWare);
+    report.Stations = LoadTable(lines, TablePath(folder, kStationsFile), catalogue.Stations, ReadStation);
+    return report;
+}
+
+void StripComments(LineList& lines, std::vector<int>* fileLines) {
+    if (fileLines) {
+        fileLines->clear();
+        fileLines->reserve(static_cast<std::size_t>(lines.Count()));
+    }
+    int fileLine = 1;
+    lines.NarrowLines([&](std::string_view line) {
+        std::string_view kept = TrimBlanks(line);
+        std::size_t comment = kept.find("//");
+        if (comment != std::string_view::npos) kept = kept.substr(0, comment);
+        if (fileLines && !kept.empty()) fileLines->push_back(fileLine);
+        // An LF without a CR before it doesn't end a line here, but does in an editor.
+        fileLine += 1 + static_cast<int>(std::count(line.begin(), line.end(), '\n'));
+        return kept;
+    });
+}
+
+std::int32_t NextField(std::string_view& text) {
+    std::int32_t value = FieldToInt(text);
+    std::size_t separator = text.find(';');
+    if (separator != std::string_view::npos) text.remove_prefix(separator + 1);
+    return value;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/catalogue.h"
+
+class LineList;
+
+// Where each record of a table came from, so that problems can name the line of the file.
+// Line numbers count every line of the file from 1, as an editor does.
+struct RecordSource {
+    int FileLine = 0;            // 0: no line filled this record
+    bool HasSeparator = false;   // the line has a ";" after the name
+    bool FullTime = false;       // wares: the time text has all eight characters
+};
+
+struct TableSource {
+    std::string Path;
+    bool Read = false;                  // the file could be opened and read
+    int CountLine = 0;                  // file line of the record count; 0 when there is none
+    std::int32_t DeclaredCount = 0;     // the count as written; a negative count gives no records
+    std::vector<RecordSource> Records;  // one per record of the table
+    int ExtraLineCount = 0;             // record lines beyond the count, ignored
+    int FirstExtraLine = 0;
+};
+
+struct LoadReport {
+    TableSource Wares;
+    TableSource Stations;
+};
+
+// Folder used when the caller names none, and the two file names in it.
+inline constexpr std::string_view kTablesFolder = "tables";
+inline constexpr std::string_view kWaresFile = "wares.csv";
+inline constexpr std::string_view kStationsFile = "stations.csv";
+
+std::string TablePath(std::string_view folder, std::string_view file);
+
+// Replaces both tables with the records of folder's wares.csv and stations.csv, wares
+// first. A missing file gives an empty table; nothing is reported to the user here.
+LoadReport LoadTables(const std::string& folder, Catalogue& catalogue);
+
+// Trims every line, cuts it at the first "//" and drops lines left empty. When given,
+// fileLines receives the file line number of each line kept.
+void StripComments(LineList& lines, std::vector<int>* fileLines = nullptr);
+
+// Reads the integer at the start of text, then removes everything up to and including the
+// first ";" (text stays as it is when it has none).
+std::int32_t NextField(std::string_view& text);

@@ -1,0 +1,55 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An ordered list of text lines. A loaded file's text is kept in one block and split in
+// place (each line end becomes a terminator), so a loaded list costs about the file's size
+// plus one pointer per line. Lines set later get storage of their own.
+class LineList {
+public:
+    LineList() = default;
+    ~LineList();
+    LineList(const LineList&) = delete;
+    LineList& operator=(const LineList&) = delete;
+
+    // Replaces all lines by the lines of the file; false (list unchanged) if it can't be read.
+    bool LoadFromFile(const std::string& path);
+    // Replaces all lines by the lines of the text, split by the same rules as a file.
+    void LoadFromText(std::string_view text);
+
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // The text of line i; the empty text for an index outside the list.
+    std::string_view Line(int i) const;
+    void SetLine(int i, std::string_view text);
+    void DeleteLine(int i);
+    void Clear();
+
+    // Rewrites every line to a part of itself chosen by narrow(line), dropping lines whose
+    // part is empty. The part must lie inside the line it came from; no line is copied.
+    template <class Narrow>
+    void NarrowLines(Narrow narrow) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            std::string_view part = narrow(std::string_view(lines_[i]));
+            if (part.empty()) {
+                FreeLine(lines_[i]);
+                continue;
+            }
+            lines_[kept++] = ShrinkLine(lines_[i], part);
+        }
+        lines_.resize(kept);
+    }
+
+private:
+    // Takes over a block of size bytes plus one spare byte and splits it into lines.
+    void AdoptBlock(std::unique_ptr<char[]> block, std::size_t size);
+    bool InBlock(const char* line) const;
+    void FreeLine(char* line);
+    char* ShrinkLine(char* line, std::string_view part);
+
+    std::unique_ptr<char[]> block_;
+    std::size_t blockSize_ = 0;
+    std::vector<char*> lines_;  // each a terminated text, in block_ or owned by this list
+};

@@ -1,0 +1,34 @@
+#pragma once
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+// A fresh folder for one test's files, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        static int counter = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("kelm-test-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                 "-" + std::to_string(++counter));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path() const { return path_.string(); }
+
+    // Writes the bytes exactly as given (no line-end translation).
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        std::ofstream out(path_ / name, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return (path_ / name).string();
+    }
+
+private:
+    std::filesystem::path path_;
+};
