@@ -70,6 +70,8 @@ void LineList::SetLine(int i, std::string_view text) {
     lines_[i] = copy;
 }
 
+void LineList::Add(std::string_view text) { lines_.push_back(CopyText(text)); }
+
 void LineList::DeleteLine(int i) {
     FreeLine(lines_[i]);
     lines_.erase(lines_.begin() + i);

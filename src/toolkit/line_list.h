@@ -23,6 +23,7 @@ public:
     // The text of line i; the empty text for an index outside the list.
     std::string_view Line(int i) const;
     void SetLine(int i, std::string_view text);
+    void Add(std::string_view text);
     void DeleteLine(int i);
     void Clear();
 

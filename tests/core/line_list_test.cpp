@@ -60,6 +60,16 @@ TEST(LineList, SetAndDeleteLinesInAndOutsideTheLoadedBlock) {
     EXPECT_EQ(list.Count(), 0);
 }
 
+TEST(LineList, AddAppendsAfterLoadedAndOwnedLines) {
+    LineList list;
+    list.Add("first");
+    list.LoadFromText("a\r\nb");
+    list.Add("");
+    list.Add("c");
+    list.DeleteLine(0);
+    EXPECT_EQ(LinesOf(list), (Lines{"b", "", "c"}));
+}
+
 TEST(LineList, NarrowLinesKeepsPartsAndDropsEmptyOnes) {
     LineList list;
     list.LoadFromText("  a  \r\n   \r\nbcd\r\nef");
