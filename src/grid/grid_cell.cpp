@@ -1,0 +1,8 @@
+#include "grid/grid_cell.h"
+
+#include "grid/grid_data.h"
+
+void GridCell::SetText(std::string_view text) {
+    UpdateScope update(Grid->Host());
+    Text = text;
+}

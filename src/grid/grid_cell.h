@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "grid/grid_types.h"
+
+class XLGridData;
+
+// The part of a cell that needs no window: text, lines, layout, merging and selection.
+// The window layer derives its cells from it to add their fonts.
+class GridCell {
+public:
+    virtual ~GridCell() = default;
+
+    // Repaints; raises no event.
+    void SetText(std::string_view text);
+
+    std::string Text;
+    CellLine LeftLine, TopLine, BottomLine, RightLine;
+    GridSides Padding;
+    HAlignment HAlign = HAlignment::Left;
+    VAlignment VAlign = VAlignment::Center;
+    GridColor Color = 0;
+    XLGridData* Grid = nullptr;
+    bool Visible = true;
+    // On a master cell: extra columns and rows its merged area covers.
+    int ColSpan = 0;
+    int RowSpan = 0;
+    // Columns and rows back to the master of the merged area; (0, 0) on a master.
+    GridPoint MasterOffset;
+    // Selected while above 0: selections are counted, not flagged.
+    int SelectCount = 0;
+};
