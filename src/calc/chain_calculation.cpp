@@ -1,0 +1,100 @@
+#include "calc/chain_calculation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr std::int32_t kSecondsPerDay = 86400;
+
+bool FitsInt32(std::int64_t value) {
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+Amount Whole(std::int64_t value) { return {static_cast<double>(value), Fault::None}; }
+
+// 32-bit integer arithmetic on amounts that hold 32-bit values: the exact result, or an
+// overflow when it leaves the range.
+Amount Checked32(Amount a, Amount b, std::int64_t exact) {
+    if (!a.Known() || !b.Known()) return Missing(std::max(a.Problem, b.Problem));
+    return FitsInt32(exact) ? Whole(exact) : Missing(Fault::Overflow);
+}
+
+std::int64_t Int(Amount a) { return a.Known() ? static_cast<std::int64_t>(a.Value) : 0; }
+
+Amount Sum32(Amount a, Amount b) { return Checked32(a, b, Int(a) + Int(b)); }
+Amount Product32(Amount a, Amount b) { return Checked32(a, b, Int(a) * Int(b)); }
+
+// Writes the transfer price into the supplier's sale-price box, then copies the box into
+// the consumer's row.
+void FeedTransferPrice(Amount price, FactoryTexts& supplier, ResourceRowTexts& consumerRow) {
+    supplier.SalePrice = IntegerText(price);
+    consumerRow.Price = supplier.SalePrice;
+}
+
+}  // namespace
+
+Amount CycleCost(const FactoryTexts& factory, bool active) {
+    if (!active) return Whole(0);
+    Amount sum = Whole(0);
+    for (const ResourceRowTexts& row : factory.Rows) {
+        Amount quantity = ReadAmount(row.Quantity);
+        if (quantity.Known() && quantity.Value == 0) continue;
+        sum = Sum32(sum, Product32(quantity, ReadAmount(row.Price)));
+    }
+    return sum;
+}
+
+Amount TransferPrice(Amount cycleCost, const Ware& product) {
+    Amount unitCost = cycleCost / Whole(product.UnitsPerCycle);
+    if (!unitCost.Known()) return unitCost;
+    return product.MinPrice >= unitCost.Value ? Whole(product.MinPrice) : unitCost;
+}
+
+std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& catalogue, int item) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    if (!chain) return std::nullopt;
+    bool automatic = !model.ManualPrices;
+    auto active = [&](FactorySlot slot) { return slot == kMain || model.SupportActive[slot - kSupport1]; };
+
+    Amount c2 = CycleCost(model[kSupport2], active(kSupport2));
+    Amount t2 = TransferPrice(c2, *chain->Products[kSupport2]);
+    if (automatic) FeedTransferPrice(t2, model[kSupport2], model[kSupport1].Rows[1]);
+
+    Amount c1 = CycleCost(model[kSupport1], active(kSupport1));
+    Amount c3 = CycleCost(model[kSupport3], active(kSupport3));
+
+    Amount t1 = TransferPrice(c1, *chain->Products[kSupport1]);
+    if (automatic) FeedTransferPrice(t1, model[kSupport1], model[kMain].Rows[1]);
+    Amount t3 = TransferPrice(c3, *chain->Products[kSupport3]);
+    if (automatic) FeedTransferPrice(t3, model[kSupport3], model[kMain].Rows[2]);
+
+    Amount cM = CycleCost(model[kMain], true);
+
+    // Support costs per main cycle: multiply first, then divide.
+    auto cycleTime = [&](FactorySlot slot) { return Whole(chain->Products[slot]->CycleSeconds); };
+    Amount tM = cycleTime(kMain);
+    Amount s1 = (tM * c1) / cycleTime(kSupport1);
+    Amount s2 = (tM * c2) / cycleTime(kSupport2);
+    Amount s3 = (tM * c3) / cycleTime(kSupport3);
+
+    Amount sale = ReadAmount(model[kMain].SalePrice);
+    Amount revenue = Product32(sale, Whole(chain->Products[kMain]->UnitsPerCycle));
+    Amount incomeM = revenue - cM;
+    Amount dayFactor = Whole(kSecondsPerDay) / tM;
+    Amount incomeChain = ((incomeM - s1) - s2) - s3;
+
+    ChainFigures figures{Trunc32(cM),
+                         Trunc32(s1),
+                         Trunc32(s2),
+                         Trunc32(s3),
+                         Trunc32(((cM + s1) + s2) + s3),
+                         Trunc64(dayFactor * incomeM),
+                         Trunc64(dayFactor * incomeChain)};
+    model.Results = {IntegerText(figures.MainCost),     IntegerText(figures.Support1Cost),
+                     IntegerText(figures.Support2Cost), IntegerText(figures.Support3Cost),
+                     IntegerText(figures.TotalCost),    WholeRealText(figures.MainIncome),
+                     WholeRealText(figures.ChainIncome)};
+    return figures;
+}

@@ -1,0 +1,59 @@
+#include "calc/chain_view.h"
+
+#include "calc/result_text.h"
+#include "toolkit/text_convert.h"
+
+namespace {
+
+void ShowFactory(FactoryTexts& texts, const Chain& chain, FactorySlot slot) {
+    const Station& station = *chain.Stations[slot];
+    const Ware& product = *chain.Products[slot];
+    texts.SalePrice = IntToText(product.AvgPrice);
+    texts.Cycle = CycleTimeText(product.CycleSeconds);
+    texts.Output = IntToText(product.UnitsPerCycle);
+    std::size_t listed = static_cast<std::size_t>(station.ResourceCount);
+    for (std::size_t row = 0; row < kResourceRows; ++row) {
+        ResourceRowTexts& cells = texts.Rows[row];
+        if (row < listed) {
+            const Ware& resource = *chain.Resources[slot][row];
+            cells = {resource.Name, IntToText(station.ResourceAmounts[row]), IntToText(resource.AvgPrice)};
+        } else {
+            cells = {};
+        }
+    }
+}
+
+}  // namespace
+
+bool ShowChain(ChainModel& model, const Catalogue& catalogue, int item) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    if (!chain) return false;
+    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3})
+        model[slot].Name = chain->Stations[slot]->Name;
+    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3})
+        ShowFactory(model[slot], *chain, slot);
+    return true;
+}
+
+bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    if (!chain) return false;
+    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3}) {
+        for (std::size_t row = 0; row < kPricedRows[slot]; ++row)
+            model[slot].Rows[row].Price = IntToText(PriceAt(*chain->Resources[slot][row], level));
+    }
+    return true;
+}
+
+bool SetProductPrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    if (!chain) return false;
+    // Supports 1 and 3 are priced as the wares the main factory buys from them.
+    model[kMain].SalePrice = IntToText(PriceAt(*chain->Products[kMain], level));
+    model[kSupport1].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][1], level));
+    model[kSupport2].SalePrice = IntToText(PriceAt(*chain->Products[kSupport2], level));
+    model[kSupport3].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][2], level));
+    model[kMain].Rows[1].Price = model[kSupport1].SalePrice;
+    model[kMain].Rows[2].Price = model[kSupport3].SalePrice;
+    return true;
+}

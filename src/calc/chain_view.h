@@ -1,0 +1,23 @@
+#pragma once
+#include "calc/chain_model.h"
+#include "calc/price_level.h"
+#include "data/catalogue.h"
+
+// What choosing a factory and pressing a price button write into the chain texts. `item`
+// is the chosen combo-box item. Each returns false and leaves the model as it is when the
+// item has no usable chain (see ChainOfItem); none reads a text of the model.
+
+// Writes, for the main factory and then supports 1 to 3: name, sale price (average), cycle
+// and output texts, then rows 0 to ResourceCount-1 (name, quantity, average price). The
+// rows from ResourceCount on are emptied, so a shorter resource list never keeps the
+// names and quantities of the factory shown before it.
+bool ShowChain(ChainModel& model, const Catalogue& catalogue, int item);
+
+// Writes seven price cells, in this order: main rows 0, 1, 2; support 1 rows 0, 1;
+// support 2 row 0; support 3 row 0.
+bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level);
+
+// Writes the sale prices of the main factory (its product), support 1 (the main factory's
+// resource 1), support 2 (its product) and support 3 (the main factory's resource 2), then
+// copies support 1's and support 3's sale prices into main rows 1 and 2.
+bool SetProductPrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level);
