@@ -1,0 +1,294 @@
+// The tables shipped with the program: they must load cleanly, give every factory of the
+// list a chain of the fixed shape, and hold numbers a player would believe.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "data/catalogue.h"
+#include "data/factory_list.h"
+#include "data/table_loader.h"
+#include "toolkit/file_bytes.h"
+#include "toolkit/line_list.h"
+#include "toolkit/text_convert.h"
+
+namespace {
+
+const std::string kShippedFolder = std::string(KELM_SOURCE_DIR) + "/" + std::string(kTablesFolder);
+
+struct Shipped {
+    Catalogue catalogue;
+    LoadReport report;
+};
+
+const Shipped& Tables() {
+    static const Shipped shipped = [] {
+        Shipped loaded;
+        loaded.report = LoadTables(kShippedFolder, loaded.catalogue);
+        return loaded;
+    }();
+    return shipped;
+}
+
+std::string ReadText(std::string_view file) {
+    std::size_t size = 0;
+    std::unique_ptr<char[]> bytes = ReadFileBytes(TablePath(kShippedFolder, file), size);
+    return bytes ? std::string(bytes.get(), size) : std::string();
+}
+
+bool IsCyrillicLetter(unsigned char c) { return c >= 0xC0 || c == 0xA8 || c == 0xB8; }
+
+// Bytes of Russian CP1251 text: ASCII, letters, and the few signs used in the tables
+// (guillemets, numero). UTF-8 Cyrillic would bring bytes 0x80-0xBF that are none of these.
+bool IsCp1251TextByte(unsigned char c) {
+    return (c >= 32 && c < 127) || c == '\r' || c == '\n' || IsCyrillicLetter(c) || c == 0xAB || c == 0xBB ||
+           c == 0xB9;
+}
+
+// A generous guess at a name's width in pixels in Tahoma 8 pt, the combo box's font: wide
+// letters 11, other capitals 9, other letters and digits 7, blanks and signs 4.
+int EstimatedWidth(std::string_view name) {
+    const std::string_view wide = "ЖШЩЮМФЫжшщюмфыMWmw";
+    int width = 0;
+    for (char ch : name) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        bool capital = (c >= 0xC0 && c <= 0xDF) || c == 0xA8 || (c >= 'A' && c <= 'Z');
+        bool letter = IsCyrillicLetter(c) || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == 0xAB ||
+                      c == 0xBB;
+        width += wide.find(ch) != std::string_view::npos ? 11 : capital ? 9 : letter ? 7 : 4;
+    }
+    return width;
+}
+
+// The combo box is 360 pixels wide; its frame and drop-down button take about 25.
+constexpr int kComboTextWidth = 335;
+constexpr std::size_t kMaxFactoryName = 40;
+
+bool IsWare(const Catalogue& c, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < c.Wares.size(); }
+bool IsStation(const Catalogue& c, std::int32_t i) { return i >= 0 && static_cast<std::size_t>(i) < c.Stations.size(); }
+
+// Whether the chain of main can be followed without reading outside the tables.
+bool ChainReadable(const Catalogue& c, const Station& main) {
+    auto readable = [&](const Station& s) {
+        return IsWare(c, s.Product) && s.ResourceCount >= 0 && s.ResourceCount <= 3 &&
+               std::all_of(s.Resources.begin(), s.Resources.begin() + s.ResourceCount,
+                           [&](std::int32_t r) { return IsWare(c, r); });
+    };
+    return readable(main) && std::all_of(main.Supports.begin(), main.Supports.end(), [&](std::int32_t k) {
+               return IsStation(c, k) && readable(c.Stations[k]);
+           });
+}
+
+// The calculator's cost arithmetic for a chain as first shown: average prices, every
+// support factory active, prices passed on automatically. Returns the chain's income per
+// main cycle, and whether every integer it went through fits in 32 bits.
+struct ChainResult {
+    double Income = 0;
+    bool Fits32 = true;
+};
+
+ChainResult ChainIncomeAtAveragePrices(const Catalogue& catalogue, const Station& main) {
+    const WareTable& wares = catalogue.Wares;
+    const Station& f1 = catalogue.Stations[main.Supports[0]];
+    const Station& f2 = catalogue.Stations[main.Supports[1]];
+    const Station& f3 = catalogue.Stations[main.Supports[2]];
+    ChainResult result;
+    auto fit = [&](std::int64_t value) {
+        if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+            result.Fits32 = false;
+        return value;
+    };
+    // Rows beyond ResourceCount have no amount in the grid and count nothing.
+    auto cycleCost = [&](const Station& s, std::array<std::int64_t, 3> prices) {
+        std::int64_t sum = 0;
+        for (int row = 0; row < s.ResourceCount; ++row)
+            sum = fit(sum + fit(std::int64_t{s.ResourceAmounts[row]} * prices[row]));
+        return static_cast<double>(sum);
+    };
+    auto bought = [&](const Station& s) { return std::int64_t{wares[s.Resources[0]].AvgPrice}; };
+    auto transferPrice = [&](const Station& s, double cost) {
+        const Ware& made = wares[s.Product];
+        double unit = cost / made.UnitsPerCycle;
+        return static_cast<std::int64_t>(made.MinPrice >= unit ? made.MinPrice : unit);
+    };
+    auto seconds = [&](const Station& s) { return static_cast<double>(wares[s.Product].CycleSeconds); };
+
+    double c2 = cycleCost(f2, {bought(f2), 0, 0});
+    double c1 = cycleCost(f1, {bought(f1), transferPrice(f2, c2), 0});
+    double c3 = cycleCost(f3, {bought(f3), 0, 0});
+    double cM = cycleCost(main, {bought(main), transferPrice(f1, c1), transferPrice(f3, c3)});
+    double s1 = (seconds(main) * c1) / seconds(f1);
+    double s2 = (seconds(main) * c2) / seconds(f2);
+    double s3 = (seconds(main) * c3) / seconds(f3);
+    const Ware& product = wares[main.Product];
+    double revenue = static_cast<double>(fit(std::int64_t{product.AvgPrice} * product.UnitsPerCycle));
+    result.Income = (((revenue - cM) - s1) - s2) - s3;
+    return result;
+}
+
+TEST(ShippedTables, FilesAreCp1251TextWithCrLfLinesAndACommentHeader) {
+    for (std::string_view file : {kWaresFile, kStationsFile}) {
+        SCOPED_TRACE(std::string(file));
+        std::string text = ReadText(file);
+        ASSERT_FALSE(text.empty());
+        EXPECT_NE(text.substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_EQ(text.substr(0, 2), "//");
+        std::string_view firstLine = std::string_view(text).substr(0, text.find('\r'));
+        EXPECT_TRUE(std::any_of(firstLine.begin(), firstLine.end(),
+                                [](char c) { return IsCyrillicLetter(static_cast<unsigned char>(c)); }))
+            << "the header explains the columns in Russian";
+        ASSERT_GE(text.size(), 2u);
+        EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            unsigned char c = static_cast<unsigned char>(text[i]);
+            ASSERT_TRUE(IsCp1251TextByte(c)) << "byte " << int{c} << " at offset " << i;
+            ASSERT_TRUE(c != '\r' || text[i + 1] == '\n') << "a CR without LF at offset " << i;
+            ASSERT_TRUE(c != '\n' || text[i - 1] == '\r') << "an LF without CR at offset " << i;
+        }
+    }
+}
+
+TEST(ShippedTables, CountLinesMatchTheRecordLines) {
+    const Shipped& t = Tables();
+    for (const TableSource* source : {&t.report.Wares, &t.report.Stations}) {
+        SCOPED_TRACE(source->Path);
+        EXPECT_TRUE(source->Read);
+        EXPECT_GT(source->CountLine, 0);
+        EXPECT_EQ(static_cast<std::size_t>(source->DeclaredCount), source->Records.size());
+        EXPECT_EQ(source->ExtraLineCount, 0);
+        for (std::size_t k = 0; k < source->Records.size(); ++k) {
+            EXPECT_GT(source->Records[k].FileLine, 0) << "record " << k;
+            EXPECT_TRUE(source->Records[k].HasSeparator) << "record " << k;
+        }
+    }
+    for (std::size_t k = 0; k < t.report.Wares.Records.size(); ++k)
+        EXPECT_TRUE(t.report.Wares.Records[k].FullTime) << "ware " << k;
+    EXPECT_EQ(t.catalogue.Wares.size(), t.report.Wares.Records.size());
+    EXPECT_GE(t.catalogue.Stations.size(), std::size_t{FactoryList.back()} + 1);
+}
+
+TEST(ShippedTables, TimeTextsAreHoursMinutesSecondsRightAfterTheSeparator) {
+    LineList lines;
+    ASSERT_TRUE(lines.LoadFromFile(TablePath(kShippedFolder, kWaresFile)));
+    StripComments(lines);
+    ASSERT_GT(lines.Count(), 1);
+    auto twoDigits = [](std::string_view part, int below) {
+        return part.size() == 2 && std::isdigit(static_cast<unsigned char>(part[0])) &&
+               std::isdigit(static_cast<unsigned char>(part[1])) && TextToInt(part) < below;
+    };
+    for (int k = 1; k < lines.Count(); ++k) {
+        std::string_view line = lines.Line(k);
+        std::string_view time = line;
+        for (int field = 0; field < 5; ++field) {
+            std::size_t separator = time.find(';');
+            ASSERT_NE(separator, std::string_view::npos) << "line " << k;
+            time.remove_prefix(separator + 1);
+        }
+        while (!time.empty() && time.back() == ' ') time.remove_suffix(1);  // before a comment
+        ASSERT_EQ(time.size(), 8u) << "line " << k << ": " << time;
+        EXPECT_TRUE(twoDigits(time.substr(0, 2), 100) && time[2] == ':' && twoDigits(time.substr(3, 2), 60) &&
+                    time[5] == ':' && twoDigits(time.substr(6, 2), 60))
+            << "line " << k << ": " << time;
+    }
+}
+
+TEST(ShippedTables, WaresHaveOrderedPositivePricesAndCyclesOfMinutesToHours) {
+    const WareTable& wares = Tables().catalogue.Wares;
+    ASSERT_FALSE(wares.empty());
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < wares.size(); ++i) {
+        const Ware& w = wares[i];
+        SCOPED_TRACE("ware " + std::to_string(i));
+        EXPECT_FALSE(w.Name.empty());
+        EXPECT_TRUE(names.insert(w.Name).second) << "a second ware of the same name";
+        EXPECT_GT(w.MinPrice, 0);
+        EXPECT_LE(w.MinPrice, w.AvgPrice);
+        EXPECT_LE(w.AvgPrice, w.MaxPrice);
+        EXPECT_GT(w.UnitsPerCycle, 0);
+        EXPECT_GE(w.CycleSeconds, 60);
+        EXPECT_LE(w.CycleSeconds, 4 * 3600);
+    }
+}
+
+TEST(ShippedTables, EveryStationRefersToRecordsThatExist) {
+    const Catalogue& c = Tables().catalogue;
+    for (std::size_t i = 0; i < c.Stations.size(); ++i) {
+        const Station& s = c.Stations[i];
+        SCOPED_TRACE("station " + std::to_string(i));
+        EXPECT_TRUE(IsWare(c, s.Product));
+        EXPECT_GE(s.ResourceCount, 0);
+        EXPECT_LE(s.ResourceCount, 3);
+        // The price buttons read unused slots too, so every slot names a ware.
+        for (int r = 0; r < 3; ++r) {
+            EXPECT_TRUE(IsWare(c, s.Resources[r])) << "resource " << r;
+            if (r < s.ResourceCount)
+                EXPECT_GT(s.ResourceAmounts[r], 0) << "resource " << r;
+            else
+                EXPECT_EQ(s.ResourceAmounts[r], 0) << "resource " << r;
+        }
+        for (int k = 0; k < 3; ++k) EXPECT_TRUE(IsStation(c, s.Supports[k])) << "support " << k;
+    }
+}
+
+TEST(ShippedTables, EveryListedFactoryHeadsAChainOfTheFixedShape) {
+    const Catalogue& c = Tables().catalogue;
+    ASSERT_GE(c.Stations.size(), std::size_t{FactoryList.back()} + 1);
+    for (std::int32_t index : FactoryList) {
+        SCOPED_TRACE("main station " + std::to_string(index));
+        const Station& main = c.Stations[index];
+        ASSERT_EQ(main.ResourceCount, 3);
+        ASSERT_TRUE(ChainReadable(c, main));
+        const Station& f1 = c.Stations[main.Supports[0]];
+        const Station& f2 = c.Stations[main.Supports[1]];
+        const Station& f3 = c.Stations[main.Supports[2]];
+        EXPECT_EQ(f1.ResourceCount, 2);
+        EXPECT_EQ(f2.ResourceCount, 1);
+        EXPECT_EQ(f3.ResourceCount, 1);
+        EXPECT_EQ(main.Resources[1], f1.Product) << "support 1 makes the second resource";
+        EXPECT_EQ(main.Resources[2], f3.Product) << "support 3 makes the third resource";
+        EXPECT_EQ(f1.Resources[1], f2.Product) << "support 2 makes support 1's second resource";
+        // The divisors of the calculation.
+        for (const Station* s : {&main, &f1, &f2, &f3}) {
+            EXPECT_NE(c.Wares[s->Product].CycleSeconds, 0);
+            EXPECT_NE(c.Wares[s->Product].UnitsPerCycle, 0);
+        }
+    }
+}
+
+TEST(ShippedTables, StationNamesAreUniqueAndFitTheFactoryComboBox) {
+    const StationTable& stations = Tables().catalogue.Stations;
+    std::set<std::string> names;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        const std::string& name = stations[i].Name;
+        SCOPED_TRACE("station " + std::to_string(i));
+        EXPECT_TRUE(names.insert(name).second) << "a second station of the same name";
+        EXPECT_FALSE(name.empty());
+        EXPECT_EQ(TrimBlanks(name), name);
+        EXPECT_LE(name.size(), kMaxFactoryName);
+        EXPECT_LE(EstimatedWidth(name), kComboTextWidth);
+        EXPECT_TRUE(IsCyrillicLetter(static_cast<unsigned char>(name[0])));
+    }
+}
+
+TEST(ShippedTables, MostButNotAllChainsPayAtAveragePrices) {
+    const Catalogue& c = Tables().catalogue;
+    int losing = 0;
+    for (std::int32_t index : FactoryList) {
+        ASSERT_TRUE(IsStation(c, index) && ChainReadable(c, c.Stations[index])) << "main station " << index;
+        ChainResult chain = ChainIncomeAtAveragePrices(c, c.Stations[index]);
+        EXPECT_TRUE(chain.Fits32) << "main station " << index;
+        if (chain.Income <= 0) ++losing;
+    }
+    EXPECT_GE(losing, 1) << "some chains should not pay";
+    EXPECT_LE(losing, static_cast<int>(kFactoryCount) / 4) << "most chains should pay";
+}
+
+}  // namespace
