@@ -612,7 +612,7 @@ void Control::AddMessageFilter(MessageFilter filter) {
         filters_.push_back(filter);
 }
 
-void Control::SetScrollBar(int bar, const ScrollBarState& state) {
+void Control::SetScrollBar(int bar, const ScrollRange& state) {
     if (!window_) return;
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -624,7 +624,7 @@ void Control::SetScrollBar(int bar, const ScrollBarState& state) {
     SetScrollInfo(window_, bar, &info, TRUE);
 }
 
-ScrollBarState Control::ScrollBar(int bar) const {
+ScrollRange Control::ScrollBar(int bar) const {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;

@@ -50,7 +50,7 @@ MessageFilter MakeMessageFilter(Class& object) {
             &object};
 }
 
-struct ScrollBarState {
+struct ScrollRange {
     int Min = 0;
     int Max = 0;
     int Page = 0;
@@ -165,8 +165,8 @@ public:
     void AddMessageFilter(MessageFilter filter);
     int UpdateCount() const { return updateCount_; }
     void SetUpdateCount(int count) { updateCount_ = count; }
-    void SetScrollBar(int bar, const ScrollBarState& state);  // SB_HORZ or SB_VERT
-    ScrollBarState ScrollBar(int bar) const;
+    void SetScrollBar(int bar, const ScrollRange& state);  // SB_HORZ or SB_VERT
+    ScrollRange ScrollBar(int bar) const;
     int ScrollTrackPosition(int bar) const;
     void CaptureMouse();
     void ReleaseMouse();
