@@ -94,4 +94,22 @@ TEST(LineList, LoadsAFileAndKeepsTheListWhenAFileIsMissing) {
     EXPECT_EQ(list.Count(), 2);
 }
 
+TEST(LineList, LoadingAgainReplacesEveryLineWhateverTheFileSizes) {
+    TempFolder folder;
+    std::string small = folder.Write("small.csv", "x\r\ny");
+    std::string large = folder.Write("large.csv", std::string(5000, 'a') + "\r\n" + std::string(70000, 'b') + "\rc");
+    LineList list;
+    ASSERT_TRUE(list.LoadFromFile(small));
+    list.SetLine(0, "own");  // a line outside the block goes too
+    ASSERT_TRUE(list.LoadFromFile(large));
+    EXPECT_EQ(LinesOf(list), (Lines{std::string(5000, 'a'), std::string(70000, 'b'), "c"}));
+    list.SetLine(2, "own");
+    ASSERT_TRUE(list.LoadFromFile(small));
+    EXPECT_EQ(LinesOf(list), (Lines{"x", "y"}));
+    EXPECT_FALSE(list.LoadFromFile(folder.Path() + "/missing.csv"));
+    EXPECT_EQ(LinesOf(list), (Lines{"x", "y"}));
+    list.LoadFromText(list.Line(1));  // text from the list's own block
+    EXPECT_EQ(LinesOf(list), (Lines{"y"}));
+}
+
 }  // namespace

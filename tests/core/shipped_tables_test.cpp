@@ -42,9 +42,10 @@ const Shipped& Tables() {
 }
 
 std::string ReadText(std::string_view file) {
+    FileReader reader(TablePath(kShippedFolder, file));
+    ByteBlock bytes;
     std::size_t size = 0;
-    std::unique_ptr<char[]> bytes = ReadFileBytes(TablePath(kShippedFolder, file), size);
-    return bytes ? std::string(bytes.get(), size) : std::string();
+    return reader.ReadAll(bytes, size) ? std::string(bytes.get(), size) : std::string();
 }
 
 bool IsCyrillicLetter(unsigned char c) { return c >= 0xC0 || c == 0xA8 || c == 0xB8; }
