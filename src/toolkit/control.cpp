@@ -261,7 +261,10 @@ bool Control::HandleOwnMessage(const Message& message, LRESULT& result) {
         if (result >= HTLEFT && result <= HTBOTTOMRIGHT) result = HTBORDER;
         return true;
     case WM_ERASEBKGND:
-        if (kind_ != ControlKind::Form) return false;
+        // These kinds leave their inside unpainted: they get their own colour.
+        if (kind_ != ControlKind::Form && kind_ != ControlKind::GroupBox &&
+            kind_ != ControlKind::Panel)
+            return false;
         {
             RECT client;
             GetClientRect(window_, &client);
