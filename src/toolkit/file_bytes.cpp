@@ -1,26 +1,27 @@
 #include "toolkit/file_bytes.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <new>
 
 #ifdef _WIN32
 #include "toolkit/cp1251.h"
+#else
+#include <sys/stat.h>
 #endif
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-FileHandle OpenForReading(const std::string& path) {
+std::FILE* OpenForReading(const std::string& path) {
 #ifdef _WIN32
     // Wide path, so a folder name with letters outside the system code page still opens.
-    return FileHandle(_wfopen(Cp1251ToWide(path).c_str(), L"rb"));
+    return _wfopen(Cp1251ToWide(path).c_str(), L"rb");
 #else
-    return FileHandle(std::fopen(path.c_str(), "rb"));
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    struct stat info {};
+    if (file && (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode))) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 #endif
 }
 
@@ -39,15 +40,18 @@ long long FileSize(std::FILE* file) {
 
 }  // namespace
 
-std::unique_ptr<char[]> ReadFileBytes(const std::string& path, std::size_t& size) {
-    FileHandle file = OpenForReading(path);
-    if (!file) return nullptr;
-    long long fileSize = FileSize(file.get());
-    if (fileSize < 0 || static_cast<unsigned long long>(fileSize) >= SIZE_MAX) return nullptr;
-    std::unique_ptr<char[]> bytes(new (std::nothrow) char[static_cast<std::size_t>(fileSize) + 1]);
-    if (!bytes) return nullptr;
+FileReader::FileReader(const std::string& path) : file_(OpenForReading(path)) {}
+
+bool FileReader::ReadAll(ByteBlock& block, std::size_t& size) {
+    if (!file_) return false;
+    long long fileSize = FileSize(file_.get());
+    if (fileSize < 0 || static_cast<unsigned long long>(fileSize) >= SIZE_MAX) return false;
+    std::size_t wanted = static_cast<std::size_t>(fileSize);
+    char* resized = static_cast<char*>(std::realloc(block.get(), wanted + 1));
+    if (!resized) return false;
+    (void)block.release();
+    block.reset(resized);
     // The file may shrink while it is read; keep what was there.
-    size = std::fread(bytes.get(), 1, static_cast<std::size_t>(fileSize), file.get());
-    if (std::ferror(file.get())) return nullptr;  // a folder, or a read error
-    return bytes;
+    size = std::fread(block.get(), 1, wanted, file_.get());
+    return !std::ferror(file_.get());
 }

@@ -1,8 +1,8 @@
 #include "toolkit/line_list.h"
 
+#include <cstdlib>
 #include <cstring>
-
-#include "toolkit/file_bytes.h"
+#include <new>
 
 namespace {
 
@@ -18,34 +18,45 @@ char* CopyText(std::string_view text) {
 LineList::~LineList() { Clear(); }
 
 bool LineList::LoadFromFile(const std::string& path) {
+    FileReader file(path);
+    if (!file.IsOpen()) return false;
+    // The text goes into the memory this list already holds: on some machines the first
+    // write to fresh memory costs more than reading and splitting the text.
+    DropLines();
     std::size_t size = 0;
-    std::unique_ptr<char[]> block = ReadFileBytes(path, size);
-    if (!block) return false;
-    AdoptBlock(std::move(block), size);
+    if (!file.ReadAll(block_, size)) {
+        Clear();
+        return false;
+    }
+    blockSize_ = size;
+    SplitBlock();
     return true;
 }
 
 void LineList::LoadFromText(std::string_view text) {
-    std::unique_ptr<char[]> block(new char[text.size() + 1]);
+    // A block of its own first: the text may lie in this list's block.
+    ByteBlock block(static_cast<char*>(std::malloc(text.size() + 1)));
+    if (!block) throw std::bad_alloc();
     std::memcpy(block.get(), text.data(), text.size());
-    AdoptBlock(std::move(block), text.size());
-}
-
-void LineList::AdoptBlock(std::unique_ptr<char[]> block, std::size_t size) {
     Clear();
     block_ = std::move(block);
-    blockSize_ = size;
+    blockSize_ = text.size();
+    SplitBlock();
+}
+
+void LineList::SplitBlock() {
     char* text = block_.get();
-    char* const end = text + size;
+    char* const end = text + blockSize_;
     *end = '\0';  // the spare byte: the last line's terminator when no CR ends it
 
     // A NUL at a line start ends the text, so only the part before the first NUL can hold
     // line starts; counting its CRs sizes the table once.
-    const char* nul = static_cast<const char*>(std::memchr(text, '\0', size));
+    const char* nul = static_cast<const char*>(std::memchr(text, '\0', blockSize_));
     const char* scanEnd = nul ? nul : end;
     std::size_t lineEnds = 0;
     for (const char* p = text; (p = static_cast<const char*>(std::memchr(p, '\r', scanEnd - p))); ++p)
         ++lineEnds;
+    if (lines_.capacity() / 2 > lineEnds + 1) std::vector<char*>().swap(lines_);  // much too big
     lines_.reserve(lineEnds + 1);
 
     char* p = text;
@@ -77,9 +88,13 @@ void LineList::DeleteLine(int i) {
     lines_.erase(lines_.begin() + i);
 }
 
-void LineList::Clear() {
+void LineList::DropLines() {
     for (char* line : lines_) FreeLine(line);
     lines_.clear();
+}
+
+void LineList::Clear() {
+    DropLines();
     lines_.shrink_to_fit();
     block_.reset();
     blockSize_ = 0;

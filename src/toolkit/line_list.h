@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/file_bytes.h"
+
 // An ordered list of text lines. A loaded file's text is kept in one block and split in
 // place (each line end becomes a terminator), so a loaded list costs about the file's size
 // plus one pointer per line. Lines set later get storage of their own.
@@ -14,7 +16,8 @@ public:
     LineList(const LineList&) = delete;
     LineList& operator=(const LineList&) = delete;
 
-    // Replaces all lines by the lines of the file; false (list unchanged) if it can't be read.
+    // Replaces all lines by the lines of the file; false if it can't be read (the list is
+    // unchanged when the file can't be opened, and empty after a read error).
     bool LoadFromFile(const std::string& path);
     // Replaces all lines by the lines of the text, split by the same rules as a file.
     void LoadFromText(std::string_view text);
@@ -44,13 +47,16 @@ public:
     }
 
 private:
-    // Takes over a block of size bytes plus one spare byte and splits it into lines.
-    void AdoptBlock(std::unique_ptr<char[]> block, std::size_t size);
+    // Frees the lines of their own and forgets all lines; the block and the line table
+    // keep their memory for the next load.
+    void DropLines();
+    // Splits the block's blockSize_ bytes (plus one spare byte) into lines.
+    void SplitBlock();
     bool InBlock(const char* line) const;
     void FreeLine(char* line);
     char* ShrinkLine(char* line, std::string_view part);
 
-    std::unique_ptr<char[]> block_;
+    ByteBlock block_;
     std::size_t blockSize_ = 0;
     std::vector<char*> lines_;  // each a terminated text, in block_ or owned by this list
 };
