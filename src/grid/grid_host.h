@@ -5,11 +5,11 @@
 #include "grid/grid_types.h"
 
 // A scroll bar as the grid sets it: range 0 .. Max, page and position.
-struct ScrollBarState {
+struct GridScrollBar {
     int Max = 0;
     int Page = 0;
     int Pos = 0;
-    friend bool operator==(const ScrollBarState&, const ScrollBarState&) = default;
+    friend bool operator==(const GridScrollBar&, const GridScrollBar&) = default;
 };
 
 // What the grid model needs from the window that shows it.
@@ -22,7 +22,7 @@ public:
     virtual void EndUpdate() = 0;
     // Closes an open edit; false when it stays open (refused and not forced).
     virtual bool EndEdit(bool save, bool force) = 0;
-    virtual void SetScrollBars(const ScrollBarState& rows, const ScrollBarState& cols) = 0;
+    virtual void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) = 0;
     // A cell with the host's colour and font; the model sets the rest.
     virtual std::unique_ptr<GridCell> NewCell() = 0;
     virtual void CurCellChanged(GridPoint cell) = 0;

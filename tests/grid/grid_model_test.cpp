@@ -203,7 +203,7 @@ TEST(GridModel, SetCurCellScrollsTheCellIntoView) {
     EXPECT_EQ(t.grid.TopRow(), 8);
     t.grid.SetCurCell({0, 2});
     EXPECT_EQ(t.grid.TopRow(), 2);
-    EXPECT_EQ(t.host.rowBar, (ScrollBarState{19, 5, 2}));
+    EXPECT_EQ(t.host.rowBar, (GridScrollBar{19, 5, 2}));
     t.host.clientWidth = 30 + 70 + 10;  // row headers and one column and a bit
     t.grid.SetCurCell({2, 2});
     EXPECT_EQ(t.grid.LeftCol(), 2);

@@ -217,8 +217,8 @@ TEST(GridScrollBars, RequestsMoveThePosition) {
         t.grid.Scroll(c.axis, c.request, c.thumb);
         EXPECT_EQ(rows ? t.grid.TopRow() : t.grid.LeftCol(), c.expected)
             << (rows ? "rows " : "cols ") << static_cast<int>(c.request) << " from " << c.from;
-        const ScrollBarState& bar = rows ? t.host.rowBar : t.host.colBar;
-        EXPECT_EQ(bar, (ScrollBarState{rows ? 29 : 9, rows ? 5 : 4, c.expected}));
+        const GridScrollBar& bar = rows ? t.host.rowBar : t.host.colBar;
+        EXPECT_EQ(bar, (GridScrollBar{rows ? 29 : 9, rows ? 5 : 4, c.expected}));
     }
 }
 

@@ -16,7 +16,7 @@ public:
     bool editOpen = false;
     bool refuseEdit = false;
     std::vector<std::pair<bool, bool>> endEdits;  // (save, force)
-    ScrollBarState rowBar, colBar;
+    GridScrollBar rowBar, colBar;
     std::vector<GridPoint> curCellEvents;
     std::vector<GridRect> selectionEvents;
 
@@ -34,7 +34,7 @@ public:
         editOpen = false;
         return true;
     }
-    void SetScrollBars(const ScrollBarState& rows, const ScrollBarState& cols) override {
+    void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) override {
         rowBar = rows;
         colBar = cols;
     }

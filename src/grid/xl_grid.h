@@ -1,0 +1,104 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "grid/grid_data.h"
+#include "toolkit/canvas.h"
+#include "toolkit/control.h"
+#include "toolkit/event.h"
+#include "toolkit/font.h"
+
+// A cell as the window shows it: the model's cell with a font of its own.
+class XLGridCell : public GridCell {
+public:
+    ::Font Font;
+};
+
+class XLGrid;
+
+// (grid, col, row, editor, edit focus, margins): leave the editor null to refuse the edit.
+using BeginEditEvent = Event<XLGrid&, int, int, Control*&, Control*&, GridRect&>;
+// (grid, col, row, editor, edit focus, text, accept): clear accept to keep the editor open.
+using EndEditEvent = Event<XLGrid&, int, int, Control*, Control*, std::string&, bool&>;
+using CurCellChangeEvent = Event<XLGrid&, int, int>;
+using SelectionChangeEvent = Event<XLGrid&, const GridRect&>;
+// (grid, col, row, cell or null for a header, canvas, rectangle, selected, focused, handled)
+using DrawCellEvent = Event<XLGrid&, int, int, XLGridCell*, Canvas&, const RECT&, bool, bool, bool&>;
+
+// The spreadsheet-like control: a "zelGrid" window over the grid model, painted through an
+// off-screen picture, driven by keys, mouse, wheel and scroll bars, and editing a cell in
+// place with an editor control its owner lends it. The object belongs to its control.
+class XLGrid final : public OwnedObject, private GridHost, public XLGridData {
+public:
+    explicit XLGrid(Control& control);
+    ~XLGrid() override;
+
+    Control& AsControl() const { return control_; }
+    XLGridCell* Cell(int col, int row) const { return static_cast<XLGridCell*>(XLGridData::Cell(col, row)); }
+    Font& HeaderFont() { return headerFont_; }
+
+    // Changes between these repaint once, at the outermost EndUpdate.
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+    // Opens the owner's editor over the current cell.
+    void BeginEdit();
+    // Closes the editor, storing its text when save is set. Returns false when the edit
+    // stays open: OnEndEdit refused without force, or the focus moved inside the editor.
+    bool EndEdit(bool save, bool force) override;
+    Control* Editor() const { return editor_; }
+    Control* EditFocus() const { return editFocus_; }
+
+    // The whole picture into dc, through the back buffer.
+    void PaintGrid(HDC dc);
+
+    void SetOnBeginEdit(BeginEditEvent handler) { OnBeginEdit = handler; }
+    void SetOnEndEdit(EndEditEvent handler) { OnEndEdit = handler; }
+
+    BeginEditEvent OnBeginEdit;
+    EndEditEvent OnEndEdit;
+    CurCellChangeEvent OnCurCellChange;
+    SelectionChangeEvent OnSelectionChange;
+    DrawCellEvent OnDrawCell;
+    DrawCellEvent OnDrawHeader;
+
+private:
+    friend XLGrid& NewXLGrid(Control&, std::uint16_t, std::uint16_t, std::uint8_t, std::uint8_t);
+
+    // GridHost
+    int ClientWidth() const override { return control_.ClientWidth(); }
+    int ClientHeight() const override { return control_.ClientHeight(); }
+    void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) override;
+    std::unique_ptr<GridCell> NewCell() override;
+    void CurCellChanged(GridPoint cell) override { OnCurCellChange(*this, cell.Col, cell.Row); }
+    void SelectionChanged(const GridRect& selection) override { OnSelectionChange(*this, selection); }
+
+    bool HandleMessage(Control& control, const Message& message, LRESULT& result);
+    void KeyDown(int key);
+    void ControlFontChanged(Font& font);
+    void HeaderFontChanged(Font& font);
+
+    void EditorKeyDown(Control& editor, int key);
+    void EditorLeft(Control& editor);
+    void ForgetEditor();
+
+    void PaintCells(Canvas& canvas);
+    void PaintCurrentCell(Canvas& canvas);
+    void PaintHeaders(Canvas& canvas);
+    void PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Canvas& canvas, bool selected, bool focused);
+    RECT DrawCellLines(const XLGridCell& cell, Canvas& canvas, const RECT& rect, int col, int row);
+    void PaintHeader(Canvas& canvas, const RECT& rect, std::string_view caption, bool current, int col, int row);
+
+    Control& control_;
+    Font headerFont_;
+    Font boldHeaderFont_;  // the current column's caption
+    OffscreenBitmap backBuffer_;
+    Control* editor_ = nullptr;
+    Control* editFocus_ = nullptr;
+};
+
+// Creates a grid window inside parent with its first columns and rows.
+XLGrid& NewXLGrid(Control& parent, std::uint16_t colCount, std::uint16_t rowCount, std::uint8_t highlightSelection,
+                  std::uint8_t options);
