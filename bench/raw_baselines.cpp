@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 bool ReadAndSplit(const std::string& path, SplitText& text) {
@@ -45,20 +46,66 @@ bool ReadAndSplit(const std::string& path, SplitText& text) {
     return true;
 }
 
+namespace {
+
+// The fields after the name of one line, at most count of them; returns where the name ends.
+const char* ReadFields(const char* line, std::int32_t* values, int count) {
+    const char* p = line;
+    while (*p && *p != ';') ++p;
+    const char* nameEnd = p;
+    for (int i = 0; *p == ';'; ++i) {
+        ++p;
+        while (*p == ' ') ++p;
+        bool negative = *p == '-';
+        if (*p == '-' || *p == '+') ++p;
+        std::int64_t value = 0;
+        for (; static_cast<unsigned char>(*p - '0') < 10; ++p) value = value * 10 + (*p - '0');
+        if (i < count) values[i] = static_cast<std::int32_t>(negative ? -value : value);
+        while (*p && *p != ';') ++p;
+    }
+    return nameEnd;
+}
+
+template <class Table, class Fill>
+void StoreRecords(const SplitText& text, Table& table, Fill fill) {
+    table.assign(text.Lines.empty() ? 0 : text.Lines.size() - 1, {});
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        std::int32_t values[12] = {};
+        const char* line = text.Lines[k + 1];
+        const char* nameEnd = ReadFields(line, values, 12);
+        table[k].Name.assign(line, std::min<std::size_t>(nameEnd - line, kMaxNameLength));
+        fill(table[k], values);
+    }
+}
+
+}  // namespace
+
 std::int64_t ReadEveryField(const SplitText& text) {
     std::int64_t sum = 0;
-    for (const char* p : text.Lines) {
-        while (*p && *p != ';') ++p;  // the name
-        while (*p == ';') {
-            ++p;
-            while (*p == ' ') ++p;
-            bool negative = *p == '-';
-            if (*p == '-' || *p == '+') ++p;
-            std::int64_t value = 0;
-            for (; static_cast<unsigned char>(*p - '0') < 10; ++p) value = value * 10 + (*p - '0');
-            sum += negative ? -value : value;
-            while (*p && *p != ';') ++p;
-        }
+    for (const char* line : text.Lines) {
+        std::int32_t values[12] = {};
+        ReadFields(line, values, 12);
+        for (std::int32_t value : values) sum += value;
     }
     return sum;
+}
+
+void StoreEveryRecord(const SplitText& wares, const SplitText& stations, Catalogue& catalogue) {
+    StoreRecords(wares, catalogue.Wares, [](Ware& ware, const std::int32_t* v) {
+        ware.MinPrice = v[0];
+        ware.AvgPrice = v[1];
+        ware.MaxPrice = v[2];
+        ware.UnitsPerCycle = v[3];
+        ware.CycleSeconds = v[4];
+    });
+    StoreRecords(stations, catalogue.Stations, [](Station& station, const std::int32_t* v) {
+        station.Product = v[0];
+        station.ResourceCount = v[1];
+        for (int i = 0; i < 3; ++i) {
+            station.Resources[i] = v[2 + i];
+            station.ResourceAmounts[i] = v[5 + i];
+            station.Supports[i] = v[9 + i];
+        }
+        station.Reserved = v[8];
+    });
 }

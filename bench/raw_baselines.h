@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "data/catalogue.h"
+
 // The least a table reader can do, as yardsticks for the real one.
 
 // A file's bytes split into lines at CR (one LF after it skipped), each CR overwritten by
@@ -22,3 +24,8 @@ bool ReadAndSplit(const std::string& path, SplitText& text);
 // Baseline (b) on top of (a): a hand-written read of every ";"-separated integer field of
 // every line (blanks, a sign, decimal digits). Returns their sum, so none is skipped.
 std::int64_t ReadEveryField(const SplitText& text);
+
+// For reference, (b) keeping what it reads: one record a line after the first, in tables
+// of the catalogue's own records, names included. Shows how much of a load the records
+// themselves take.
+void StoreEveryRecord(const SplitText& wares, const SplitText& stations, Catalogue& catalogue);
