@@ -4,9 +4,11 @@
 The economy is invented: raw goods are only bought; basic goods are made from one raw good;
 intermediate goods from a bought good and a basic one; final goods from a bought good, an
 intermediate one and a basic one. Every final good is made by three main factories, each the
-head of a chain of the calculator's fixed shape. Prices are set bottom-up from the recipes,
-and the main factories' amounts are tuned with the calculator's own cost arithmetic so that
-most chains pay at average prices and a few do not.
+head of a chain of the calculator's fixed shape. Prices are set bottom-up from the recipes;
+a final good's price is its chains' mean cost, worked out with the calculator's own
+arithmetic, over a random markup that now and then is too thin for its dearer chains, so
+that most chains pay at average prices and a few do not. A chain close to breaking even is
+moved clear of it by the amount of the good it buys.
 
 The output is the same on every run (own random generator, fixed seed). The build does not
 need this script; run it by hand after changing it and commit both files:
