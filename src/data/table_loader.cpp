@@ -79,7 +79,11 @@ TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, std::string 
     if (!source.Read) lines.Clear();
     StripComments(lines, &fileLines);
 
-    source.DeclaredCount = TextToInt(lines.Line(0));
+    std::string_view countText = lines.Line(0);
+    source.DeclaredCount = TextToInt(countText);
+    std::size_t firstDigit = !countText.empty() && (countText[0] == '-' || countText[0] == '+') ? 1 : 0;
+    source.CountIsNumber =
+        firstDigit < countText.size() && countText[firstDigit] >= '0' && countText[firstDigit] <= '9';
     if (lines.Count() > 0) source.CountLine = fileLines[0];
     std::size_t recordCount = source.DeclaredCount > 0 ? static_cast<std::size_t>(source.DeclaredCount) : 0;
     std::size_t lineCount = lines.Count() > 1 ? static_cast<std::size_t>(lines.Count() - 1) : 0;

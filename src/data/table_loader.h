@@ -20,6 +20,7 @@ struct TableSource {
     std::string Path;
     bool Read = false;                  // the file could be opened and read
     int CountLine = 0;                  // file line of the record count; 0 when there is none
+    bool CountIsNumber = false;         // the count line starts with an optionally signed number
     std::int32_t DeclaredCount = 0;     // the count as written; a negative count gives no records
     std::vector<RecordSource> Records;  // one per record of the table
     int ExtraLineCount = 0;             // record lines beyond the count, ignored

@@ -127,6 +127,10 @@ TEST(LoadTables, CountDecidesTheTableLength) {
 
     Loaded notANumber = Load("count 3\r\na;1;1;1;1;00:00:01\r\n", nullptr);
     EXPECT_TRUE(notANumber.catalogue.Wares.empty());
+    EXPECT_FALSE(notANumber.report.Wares.CountIsNumber);
+    EXPECT_TRUE(negative.report.Wares.CountIsNumber);
+    EXPECT_FALSE(Load("-x\r\n", nullptr).report.Wares.CountIsNumber);
+    EXPECT_TRUE(Load("+0\r\n", nullptr).report.Wares.CountIsNumber);
 
     Loaded huge = Load("2147483647\r\na;1;1;1;1;00:00:01\r\n", nullptr);
     EXPECT_LE(huge.catalogue.Wares.size(), 65537u);  // a typo can't exhaust memory

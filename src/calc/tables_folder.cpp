@@ -1,0 +1,25 @@
+#include "calc/tables_folder.h"
+
+#include "data/table_loader.h"
+#include "toolkit/file_bytes.h"
+
+namespace {
+
+bool CanRead(const std::string& path) {
+    std::size_t size = 0;
+    return ReadFileBytes(path, size) != nullptr;
+}
+
+int ReadableTables(const std::string& folder) {
+    return int{CanRead(TablePath(folder, kWaresFile))} + int{CanRead(TablePath(folder, kStationsFile))};
+}
+
+}  // namespace
+
+std::string FindTablesFolder(const std::string& workingFolder, const std::string& exeFolder) {
+    std::string working = TablePath(workingFolder, kTablesFolder);
+    std::string besideExe = TablePath(exeFolder, kTablesFolder);
+    int inWorking = ReadableTables(working);
+    if (inWorking == 2) return working;
+    return ReadableTables(besideExe) > inWorking ? besideExe : working;
+}
