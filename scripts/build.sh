@@ -1,12 +1,18 @@
 #!/bin/bash
-# Builds one configuration: native, win64 or win32. Usage: scripts/build.sh native|win64|win32 [cmake args...]
+# Builds one configuration. Usage: scripts/build.sh native|win64|win32|sanitize|fuzz [cmake args...]
+# sanitize: the native build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# fuzz: the table fuzzer, with clang (no tests).
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
-kind=${1:?native, win64 or win32}; shift
+kind=${1:?native, win64, win32, sanitize or fuzz}; shift
 case $kind in
   native) toolchain=() ;;
   win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake") ;;
   win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DKELM_BUILD_TESTS=OFF) ;;
+  sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo
+      -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
+  fuzz)   toolchain=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_BUILD_TESTS=OFF
+      -DKELM_BUILD_FUZZ=ON) ;;
   *) echo "unknown build kind: $kind" >&2; exit 2 ;;
 esac
 cmake -S "$KELM_ROOT" -B "$KELM_ROOT/build/$kind" -G Ninja "${toolchain[@]}" "$@" >/dev/null

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Builds everything and runs every test: natively, and the Windows build under Wine.
+# Builds everything and runs every test: natively, natively under the sanitizers, the
+# Windows build under Wine, and the table fuzzer for a minute.
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
@@ -7,9 +8,25 @@ scripts/setup.sh
 scripts/build.sh native
 scripts/build.sh win64
 scripts/build.sh win32
+scripts/build.sh sanitize
+scripts/build.sh fuzz
 
 status=0
 (cd build/native && ctest --output-on-failure) 2>&1 | tee build/native-ctest.log || status=1
+# A file read that can't get its memory is answered as unreadable (nothrow new gives null).
+(cd build/sanitize && ASAN_OPTIONS=allocator_may_return_null=1 ctest --output-on-failure) 2>&1 |
+  tee build/sanitize-ctest.log || status=1
+
+# New inputs go to a scratch corpus; the seeds in fuzz/corpus stay as they are.
+mkdir -p build/fuzz-corpus
+if build/fuzz/fuzz/table_fuzzer -max_len=16384 -max_total_time=60 -print_final_stats=1 \
+     -artifact_prefix=build/fuzz- build/fuzz-corpus fuzz/corpus >build/fuzz.log 2>&1; then
+  fuzz_result="$(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build/fuzz.log | tail -1 || true), no finding"
+else
+  tail -40 build/fuzz.log
+  fuzz_result="FAILED (build/fuzz.log, build/fuzz-*)"
+  status=1
+fi
 
 source scripts/wine-env.sh
 # One Wine server and its services for all tests, started apart from ctest's output pipes
@@ -21,7 +38,8 @@ trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 
 echo
 echo "== Summary =="
-for kind in native win64; do
+echo "fuzz: $fuzz_result"
+for kind in sanitize native win64; do
   echo "$kind: $(grep -E 'tests passed|tests failed' build/$kind-ctest.log | tail -1)"
 done
 exit $status
