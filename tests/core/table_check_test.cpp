@@ -273,6 +273,13 @@ TEST(CheckTables, ProblemsAreSortedByFileAndLineAndNamedOnce) {
                      }));
 }
 
+TEST(CheckTables, TheShippedTablesHaveNoProblem) {
+    Catalogue tables;
+    TableCheck check = CheckTables(tables, LoadTables(std::string(KELM_SOURCE_DIR) + "/tables", tables));
+    EXPECT_TRUE(check.Problems.empty()) << AllTexts(check);
+    EXPECT_EQ(check.CompleteCount(), 96);
+}
+
 TEST(ChainIsComplete, JudgesTheRecordsAlone) {
     Catalogue tables;
     tables.Wares.resize(2, Ware{"w", 1, 1, 1, 1, 1});
