@@ -19,7 +19,7 @@ status=0
 
 # New inputs go to a scratch corpus; the seeds in fuzz/corpus stay as they are.
 mkdir -p build/fuzz-corpus
-if build/fuzz/fuzz/table_fuzzer -max_len=16384 -max_total_time=60 -print_final_stats=1 \
+if build/fuzz/fuzz/table_fuzzer -max_len=24576 -max_total_time=60 -print_final_stats=1 \
      -artifact_prefix=build/fuzz- build/fuzz-corpus fuzz/corpus >build/fuzz.log 2>&1; then
   fuzz_result="$(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build/fuzz.log | tail -1 || true), no finding"
 else
