@@ -5,13 +5,9 @@
 
 namespace {
 
-bool CanRead(const std::string& path) {
-    std::size_t size = 0;
-    return ReadFileBytes(path, size) != nullptr;
-}
-
 int ReadableTables(const std::string& folder) {
-    return int{CanRead(TablePath(folder, kWaresFile))} + int{CanRead(TablePath(folder, kStationsFile))};
+    return int{FileReader(TablePath(folder, kWaresFile)).IsOpen()} +
+           int{FileReader(TablePath(folder, kStationsFile)).IsOpen()};
 }
 
 }  // namespace
