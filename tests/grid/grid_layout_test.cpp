@@ -37,6 +37,25 @@ TEST(GridGeometry, HitTestAndCellRectAgree) {
     EXPECT_EQ(t.grid.ColAtX(29), -1);
 }
 
+TEST(GridGeometry, SizesAndHeaderStripsMoveTheCells) {
+    TestGrid t(3, 3);
+    t.grid.SetColHeaderHeight(0);
+    t.grid.SetRowHeaderWidth(0);
+    t.grid.SetRowHeight(1, 35);
+    t.grid.SetColWidth(0, 10);
+    t.grid.SetColWidth(7, 99);  // no such column: ignored
+    EXPECT_EQ(t.grid.CellRect(1, 2), (GridRect{10, 55, 80, 75}));
+    EXPECT_EQ(t.grid.RowAtY(0), 0);
+    EXPECT_EQ(t.grid.RowAtY(54), 1);
+    t.grid.SetDefColWidth(33);
+    t.grid.SetDefRowHeight(44);
+    t.grid.SetColCount(4);
+    t.grid.SetRowCount(4);
+    EXPECT_EQ(t.grid.ColWidth(3), 33);
+    EXPECT_EQ(t.grid.RowHeight(3), 44);
+    EXPECT_EQ(t.grid.ColWidth(2), 70);
+}
+
 TEST(GridGeometry, VisibleCountsAreColumnsEndingLeftOfTheEdgeAtLeastOne) {
     struct Case {
         int clientWidth;

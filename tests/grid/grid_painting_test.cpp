@@ -85,6 +85,23 @@ TEST_F(GridPaintingTest, TheCurrentColumnsCaptionIsBoldAndRaised) {
     EXPECT_EQ(other->Pixel(229, 19), Sys(COLOR_3DDKSHADOW));
 }
 
+TEST_F(GridPaintingTest, ColoursComeFromTheGridAndTheCells) {
+    GridColors colors = grid_.Colors();
+    colors.SelectColor = RGB(200, 0, 0);
+    colors.HeaderColor = RGB(0, 200, 0);
+    grid_.SetColors(colors);
+    grid_.Cell(1, 1)->Color = RGB(0, 0, 200);
+    grid_.Cell(1, 1)->RightLine.Color = RGB(250, 250, 0);
+    auto p = Paint();
+    EXPECT_EQ(p->Pixel(150, 30), RGB(200, 0, 0));
+    EXPECT_EQ(p->Pixel(5, 10), RGB(0, 200, 0));
+    EXPECT_EQ(p->Pixel(200, 50), RGB(0, 0, 200));
+    // The line right of cell (1, 1) is the neighbour's left line: one pixel, its colour.
+    EXPECT_EQ(p->Pixel(230, 50), Sys(COLOR_BTNSHADOW));
+    grid_.Cell(2, 1)->LeftLine.Color = RGB(250, 250, 0);
+    EXPECT_EQ(Paint()->Pixel(230, 50), RGB(250, 250, 0));
+}
+
 TEST_F(GridPaintingTest, AnEmptyGridPaintsOnlyItsBackground) {
     grid_.SetRowCount(0);
     auto p = Paint();

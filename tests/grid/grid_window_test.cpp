@@ -205,3 +205,36 @@ TEST_F(GridWindowTest, SizeChangesReachTheScrollBars) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridWindowTest, TheControlsFontReachesEveryCellOldAndNew) {
+    grid_.Cell(1, 1)->Font.SetHeight(-20);
+    grid_.AsControl().GetFont().SetHeight(-15);
+    grid_.SetColCount(4);
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col) EXPECT_EQ(grid_.Cell(col, row)->Font.Height(), -15) << col << "," << row;
+    EXPECT_EQ(grid_.AsControl().UpdateCount(), 0);
+}
+
+struct LentEditor {
+    Control* editor = nullptr;
+    void Begin(XLGrid&, int, int, Control*& lent, Control*&, GridRect&) { lent = editor; }
+};
+
+TEST_F(GridWindowTest, AnActiveCaptionClickStoresTheEditAndSelectsNothing) {
+    LentEditor lent{editor_};
+    grid_.SetOnBeginEdit(MakeEvent<&LentEditor::Begin>(lent));
+    grid_.SetOptions(ColHeaderSelect);
+    grid_.AsControl().Focus();
+    Key(VK_RETURN);
+    ASSERT_EQ(grid_.Editor(), editor_);
+    editor_->SetText("5");
+    Click(100, 10);
+    EXPECT_EQ(CellText(0, 0), "5");
+    EXPECT_EQ(grid_.Editor(), nullptr);
+    EXPECT_EQ(grid_.GetCurCell(), (GridPoint{0, 0}));
+    EXPECT_FALSE(grid_.IsSelected(0, 0));
+}
+
+}  // namespace
