@@ -1,7 +1,7 @@
 #include "calc/result_text.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -18,10 +18,11 @@ std::string RealToText(double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
 
     // d.dddddddddddddde[+-]x: the 15 significant digits, correctly rounded, and the exponent.
+    // snprintf rather than to_chars: the latter's tables would double the program's size.
     char scientific[64];
-    auto result = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
-                                std::chars_format::scientific, kSignificantDigits - 1);
-    std::string_view text(scientific, static_cast<std::size_t>(result.ptr - scientific));
+    int length = std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1,
+                               std::fabs(value));
+    std::string_view text(scientific, static_cast<std::size_t>(length));
     std::size_t e = text.find('e');
     std::string digits;
     digits += text[0];

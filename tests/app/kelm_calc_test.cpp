@@ -1,0 +1,181 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/cp1251.h"
+
+// The real program, started as its own process and driven by window messages only.
+
+namespace {
+
+constexpr DWORD kPatience = 30000;  // milliseconds; Wine starts processes slowly
+
+// The build's paths are the host's; under Wine the host's root is drive Z:.
+std::wstring PlatformPath(const char* path) {
+    std::wstring wide = Cp1251ToWide(path);
+    if (wide.empty() || wide[0] != L'/') return wide;
+    for (wchar_t& c : wide)
+        if (c == L'/') c = L'\\';
+    return L"Z:" + wide;
+}
+
+struct Search {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (process != search->process || std::wstring(className) != L"Form" || !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+class KelmCalcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::wstring exe = PlatformPath(KELM_CALC_EXE);
+        std::wstring folder = PlatformPath(KELM_SOURCE_DIR);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                   nullptr, folder.c_str(), &startup, &process_));
+        WaitForInputIdle(process_.hProcess, kPatience);
+        for (DWORD waited = 0; !window && waited < kPatience; waited += 100) {
+            Search search{process_.dwProcessId, nullptr};
+            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+            window = search.found;
+            if (!window) Sleep(100);
+        }
+        ASSERT_NE(window, nullptr) << "the main window never showed";
+    }
+
+    void TearDown() override {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
+    // Waits for the program to end; its exit code, or -1 when it keeps running.
+    long ExitCode() {
+        if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+    HWND Child(const char* className, const char* text) {
+        return FindWindowExW(window, nullptr, Cp1251ToWide(className).c_str(),
+                             Cp1251ToWide(text).c_str());
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND window = nullptr;
+};
+
+TEST_F(KelmCalcTest, CloseButtonEndsTheProgramWithCodeZero) {
+    HWND close = Child("Button", "Закрыть");
+    ASSERT_NE(close, nullptr);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(close), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(close));
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+TEST_F(KelmCalcTest, CloseBoxEndsTheProgramWithCodeZero) {
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+TEST_F(KelmCalcTest, TheWindowOpensCentredFilledAndFixedInSize) {
+    wchar_t caption[128] = {};
+    GetWindowTextW(window, caption, 128);
+    EXPECT_EQ(WideToCp1251(caption), "Программа для расчета производственных цепочек в Kelm");
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    EXPECT_EQ(client.right, 722);
+    EXPECT_EQ(client.bottom, 586);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(outer.right - 2, outer.bottom - 2)),
+              HTBORDER);
+    HWND combo = FindWindowExW(window, nullptr, L"ComboBox", nullptr);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 96);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), CB_ERR);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+// The executable's resources, read from the file as Windows reads them.
+class ResourcesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module = LoadLibraryExW(PlatformPath(KELM_CALC_EXE).c_str(), nullptr,
+                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module, nullptr);
+    }
+    void TearDown() override { FreeLibrary(module); }
+    HMODULE module = nullptr;
+};
+
+TEST_F(ResourcesTest, IconIsOne64By64ImageWith256Colours) {
+    HRSRC group = FindResourceW(module, L"MAINICON", MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    auto* header = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(*reinterpret_cast<const WORD*>(header + 4), 1) << "one image";
+    EXPECT_EQ(header[6], 64);
+    EXPECT_EQ(header[7], 64);
+    EXPECT_EQ(*reinterpret_cast<const WORD*>(header + 12), 8) << "bits per pixel";
+}
+
+TEST_F(ResourcesTest, ManifestAsksForCommonControls6) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    auto* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    std::string manifest(text, SizeofResource(module, found));
+    EXPECT_NE(manifest.find("name=\"Kelm Economic Calculator\""), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"1.0.0.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
+    EXPECT_NE(manifest.find(sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
+                                               : "processorArchitecture=\"x86\""),
+              std::string::npos);
+}
+
+TEST_F(ResourcesTest, VersionRecordIsRussianWithTheDescription) {
+    std::wstring exe = PlatformPath(KELM_CALC_EXE);
+    DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0419);
+    EXPECT_EQ(translation[1], 1251);
+    wchar_t* description = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\041904E3\\FileDescription",
+                               reinterpret_cast<void**>(&description), &length));
+    EXPECT_EQ(WideToCp1251(description), "Расчет производственных цепочек Kelm");
+}
+
+}  // namespace

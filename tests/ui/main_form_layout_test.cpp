@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "data/factory_list.h"
+#include "ui/main_form_fixture.h"
+#include "ui/main_form_rows.h"
+
+namespace {
+
+using namespace main_form_rows;
+
+Control& ControlOf(MainForm& form, const ControlRow& row) {
+    return row.kind == Kind::Grid ? (form.*row.grid)->AsControl() : *(form.*row.control);
+}
+
+TEST_F(MainFormTest, TheWindowItself) {
+    wchar_t className[16] = {};
+    GetClassNameW(window->Window(), className, 16);
+    EXPECT_STREQ(className, L"Form");
+    EXPECT_EQ(window->Text(), kMainCaption);
+    EXPECT_EQ(window->ClientWidth(), 722);
+    EXPECT_EQ(window->ClientHeight(), 586);
+    EXPECT_EQ(window->Style() & WS_MAXIMIZEBOX, 0u);
+    EXPECT_TRUE(window->Style() & WS_MINIMIZEBOX);
+    EXPECT_EQ(window->Left(), (GetSystemMetrics(SM_CXSCREEN) - window->Width()) / 2);
+    EXPECT_EQ(window->Top(), (GetSystemMetrics(SM_CYSCREEN) - window->Height()) / 2);
+    EXPECT_EQ(window->GetFont().FaceName(), "Tahoma");
+    EXPECT_EQ(window->GetFont().Height(), -11);
+    EXPECT_EQ(window->Color(), kButtonFaceColour);
+    EXPECT_FALSE(IsWindowVisible(window->Window())) << "shown only by the message loop";
+    EXPECT_EQ(ApplicationWindow(), window.get());
+    EXPECT_NE(form->CommonControlsInit, nullptr);
+}
+
+TEST_F(MainFormTest, TheSizeIsLocked) {
+    MINMAXINFO info{};
+    SendMessageW(window->Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, window->Width());
+    EXPECT_EQ(info.ptMaxTrackSize.x, window->Width());
+    EXPECT_EQ(info.ptMinTrackSize.y, window->Height());
+    EXPECT_EQ(info.ptMaxTrackSize.y, window->Height());
+}
+
+TEST_F(MainFormTest, EveryControlStandsWhereItsRowSays) {
+    for (const ControlRow& row : kRows) {
+        Control& control = ControlOf(*form, row);
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(control.Parent(), form->*row.parent);
+        EXPECT_EQ(control.Left(), row.left);
+        EXPECT_EQ(control.Top(), row.top);
+        if (row.width != kAuto) {
+            EXPECT_EQ(control.Width(), row.width);
+        }
+        if (row.height != kAuto) {
+            EXPECT_EQ(control.Height(), row.height);
+        }
+        if (row.kind != Kind::Grid && row.kind != Kind::Panel && row.kind != Kind::Combo &&
+            row.kind != Kind::Edit) {
+            EXPECT_EQ(control.Text(), row.text);
+        }
+        EXPECT_EQ(control.IsEnabled(), !(row.settings & kDisabled));
+        EXPECT_EQ(control.IsVisible(), !(row.settings & kHidden));
+        if (row.kind == Kind::Check) {
+            EXPECT_EQ(control.IsChecked(), (row.settings & kChecked) != 0);
+        }
+    }
+}
+
+TEST_F(MainFormTest, ControlsAreCreatedInTheOrderOfTheRows) {
+    std::vector<Control*> created;
+    for (const ControlRow& row : kRows) created.push_back(&ControlOf(*form, row));
+    // Siblings keep the relative order of their rows.
+    for (std::size_t i = 0; i < created.size(); ++i)
+        for (std::size_t j = i + 1; j < created.size(); ++j) {
+            Control* parent = created[i]->Parent();
+            if (parent != created[j]->Parent()) continue;
+            int first = -1, second = -1;
+            for (int k = 0; k < parent->ChildCount(); ++k) {
+                if (&parent->Child(k) == created[i]) first = k;
+                if (&parent->Child(k) == created[j]) second = k;
+            }
+            EXPECT_LT(first, second) << kRows[i].text << " before " << kRows[j].text;
+        }
+}
+
+TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
+    struct Case {
+        const char* name;
+        Control* control;
+        bool bold;
+    } cases[] = {
+        {"prompt", form->FactoryPromptLabel, false},
+        {"chain group", form->ChainFactoriesGroup, true},
+        {"results group", form->ResultsGroup, true},
+        {"main group", form->MainFactoryGroup, true},
+        {"main name label", form->MainFactoryNameLabel, true},
+        {"support 2 name label", form->Support2NameLabel, true},
+        {"main cost value", form->MainCostLabel, true},
+        {"chain income value", form->ChainIncomeLabel, true},
+        {"main cost caption", form->MainCostCaption, false},
+        {"calculate button", form->CalcButton, true},
+        {"manual prices", form->ManualPricesCheck, false},
+        {"resource title", form->ResourcePriceTitle, true},
+        {"resource button", form->ResourceMinButton, false},
+        {"close button", form->CloseButton, false},
+        {"sale price box", form->Support1SalePriceEdit, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ((c.control->GetFont().Style() & kFontBold) != 0, c.bold) << c.name;
+    EXPECT_EQ(form->ResourcePriceTitle->GetFont().Color(), kGreyTextColour);
+    EXPECT_EQ(form->ProductPriceTitle->GetFont().Color(), kGreyTextColour);
+    EXPECT_EQ(form->Support1SalePriceEdit->Color(), kWindowColour);
+    EXPECT_EQ(form->FactoryCombo->Color(), kWindowColour);
+}
+
+TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
+    EXPECT_EQ(form->Support1NameLabel->Width(), 1) << "empty";
+    EXPECT_EQ(form->Support1NameLabel->Height(), 1);
+    int before = form->Support1NameLabel->Width();
+    form->Support1NameLabel->SetText("Очень длинное название фабрики");
+    EXPECT_GT(form->Support1NameLabel->Width(), before + 50);
+    EXPECT_GT(form->ManualPricesCheck->Width(), 24);
+    EXPECT_EQ(form->ManualPricesCheck->Height(), 22);
+}
+
+TEST_F(MainFormTest, StartUpState) {
+    EXPECT_EQ(form->FactoryCombo->ItemCount(), static_cast<int>(kFactoryCount));
+    EXPECT_EQ(form->FactoryCombo->ItemIndex(), -1);
+    EXPECT_EQ(form->FactoryCombo->ItemText(0), catalogue.Stations[FactoryList[0]].Name);
+    EXPECT_EQ(form->FactoryCombo->ItemText(95), catalogue.Stations[FactoryList[95]].Name);
+    EXPECT_FALSE(form->ChainFactoriesGroup->IsEnabled());
+    EXPECT_FALSE(form->CalcButton->IsEnabled());
+    EXPECT_TRUE(form->MainFactoryGroup->IsEnabled());
+    EXPECT_EQ(window->FocusControl(), form->FactoryCombo);
+    EXPECT_FALSE(form->PriceCellEditor->IsVisible());
+    for (XLGrid* grid : {form->MainGrid, form->Support1Grid, form->Support2Grid, form->Support3Grid}) {
+        EXPECT_EQ(grid->GetColCaption(0), "Ресурс");
+        EXPECT_EQ(grid->GetColCaption(1), "Кол-во");
+        EXPECT_EQ(grid->GetColCaption(2), "Цена покупки");
+        EXPECT_EQ(grid->ColWidth(0), 160);
+        EXPECT_EQ(grid->ColWidth(1), 70);
+        EXPECT_EQ(grid->ColWidth(2), 100);
+        EXPECT_EQ(grid->RowHeaderWidth(), 0);
+        EXPECT_EQ(grid->Cell(0, 0)->Text, "");
+        EXPECT_EQ(grid->HeaderFont().FaceName(), "Tahoma");
+        EXPECT_EQ(grid->HeaderFont().Style() & kFontBold, 0u);
+    }
+}
+
+TEST_F(MainFormTest, ShortStationTableListsOnlyTheFactoriesItHolds) {
+    window.reset();
+    catalogue = {};
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    std::wstring root = std::wstring(folder) + L"kelm-short-tables";
+    CreateDirectoryW(root.c_str(), nullptr);
+    CreateDirectoryW((root + L"\\tables").c_str(), nullptr);
+    SetCurrentDirectoryW(root.c_str());
+    // No wares file; five stations: only FactoryList's first two (3 and 4) exist.
+    HANDLE file = CreateFileW(L"tables\\stations.csv", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    const char text[] = "5\r\nA;0;0;0;0;0;0;0;0;0;0;0\r\nB;0\r\nC;0\r\nD;0\r\nE;0\r\n";
+    DWORD written = 0;
+    WriteFile(file, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(file);
+    window = CreateMainForm(catalogue);
+    form = &FormOf(*window);
+    EXPECT_EQ(form->FactoryCombo->ItemCount(), 2);
+    EXPECT_EQ(form->FactoryCombo->ItemText(0), "D");
+    EXPECT_TRUE(catalogue.Wares.empty());
+    DeleteFileW(L"tables\\stations.csv");
+}
+
+}  // namespace
