@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -156,6 +157,7 @@ private:
     int SumHeights(int from, int to) const;
     // What a navigation key does once Ctrl is taken into account.
     enum class Move { Left, Right, Up, Down, PageUp, PageDown, RowStart, RowEnd, ColTop, ColBottom, GridStart, GridEnd };
+    static std::optional<Move> MoveOf(NavKey key, bool ctrl);
     void ScrollBefore(Move move, int visibleCols, int visibleRows);
     void MoveCurCell(Move move);
     void MoveSelectionEdge(Move move);

@@ -1,13 +1,9 @@
 #include <algorithm>
-#include <optional>
 
 #include "grid/grid_data.h"
 
-namespace {
-
 // Ctrl changes the meaning of the arrows, Home and End; Page keys don't take Ctrl.
-template <class Move>
-std::optional<Move> MoveOf(NavKey key, bool ctrl) {
+std::optional<XLGridData::Move> XLGridData::MoveOf(NavKey key, bool ctrl) {
     switch (key) {
     case NavKey::Left: return ctrl ? Move::RowStart : Move::Left;
     case NavKey::Right: return ctrl ? Move::RowEnd : Move::Right;
@@ -21,6 +17,8 @@ std::optional<Move> MoveOf(NavKey key, bool ctrl) {
     return std::nullopt;
 }
 
+namespace {
+
 GridRect Ordered(GridRect r) {
     if (r.Left > r.Right) std::swap(r.Left, r.Right);
     if (r.Top > r.Bottom) std::swap(r.Top, r.Bottom);
@@ -32,7 +30,7 @@ GridRect Ordered(GridRect r) {
 void XLGridData::NavigateKey(NavKey key, bool ctrl, bool shift) {
     // An empty grid has no cell a key could touch.
     if (colCount_ == 0 || rowCount_ == 0) return;
-    std::optional<Move> move = MoveOf<Move>(key, ctrl);
+    std::optional<Move> move = MoveOf(key, ctrl);
     if (!move) return;
     UpdateScope update(host_);
     SetAllSelected(false);
