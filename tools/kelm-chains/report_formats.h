@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "chain_report.h"
+
+// The report as UTF-8 text, one format each; every line ends with "\n".
+
+// One array, one object per row, keys in a fixed order.
+std::string JsonReport(const std::vector<ReportRow>& rows);
+// A header line, then one ";"-separated line per row.
+std::string CsvReport(const std::vector<ReportRow>& rows);
+// Aligned columns for a terminal: name and results, without support names and sale prices.
+std::string TextReport(const std::vector<ReportRow>& rows);
