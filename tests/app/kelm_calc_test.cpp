@@ -96,6 +96,51 @@ TEST_F(KelmCalcTest, CloseBoxEndsTheProgramWithCodeZero) {
     EXPECT_EQ(ExitCode(), 0);
 }
 
+TEST_F(KelmCalcTest, EndOfTheSessionEndsTheProgramWithCodeZero) {
+    PostMessageW(window, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ExitCode(), 0);
+}
+
+struct BoxSearch {
+    DWORD thread;
+    HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+TEST_F(KelmCalcTest, AboutShowsItsBoxOverTheDisabledWindow) {
+    HWND about = Child("Button", "О программе");
+    ASSERT_NE(about, nullptr);
+    for (int time = 0; time < 2; ++time) {
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(about), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(about));
+        BoxSearch search{GetWindowThreadProcessId(window, nullptr), nullptr};
+        for (DWORD waited = 0; !search.found && waited < kPatience; waited += 100) {
+            EnumThreadWindows(search.thread, &MatchBox, reinterpret_cast<LPARAM>(&search));
+            if (!search.found) Sleep(100);
+        }
+        ASSERT_NE(search.found, nullptr) << "showing " << time + 1;
+        wchar_t caption[64] = {};
+        GetWindowTextW(search.found, caption, 64);
+        EXPECT_EQ(WideToCp1251(caption), "О программе");
+        EXPECT_EQ(GetWindow(search.found, GW_OWNER), window);
+        EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
+        PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+        for (DWORD waited = 0; !IsWindowEnabled(window) && waited < kPatience; waited += 100)
+            Sleep(100);
+        EXPECT_TRUE(IsWindowEnabled(window));
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(), 0);
+}
+
 TEST_F(KelmCalcTest, TheWindowOpensCentredFilledAndFixedInSize) {
     wchar_t caption[128] = {};
     GetWindowTextW(window, caption, 128);
