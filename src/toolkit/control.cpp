@@ -481,12 +481,6 @@ Control& Control::SetStyle(DWORD style) {
     return *this;
 }
 
-Control& Control::SetExStyle(DWORD exStyle) {
-    exStyle_ = exStyle;
-    ApplyStyle();
-    return *this;
-}
-
 Control& Control::SetHasBorder(bool hasBorder) {
     if (hasBorder) return *this;
     exStyle_ &= ~DWORD{WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME};
@@ -627,22 +621,6 @@ void Control::SetScrollBar(int bar, const ScrollRange& state) {
     SetScrollInfo(window_, bar, &info, TRUE);
 }
 
-ScrollRange Control::ScrollBar(int bar) const {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (!window_ || !GetScrollInfo(window_, bar, &info)) return {};
-    return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
-}
-
-int Control::ScrollTrackPosition(int bar) const {
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_TRACKPOS;
-    if (!window_ || !GetScrollInfo(window_, bar, &info)) return 0;
-    return info.nTrackPos;
-}
-
 void Control::CaptureMouse() {
     if (window_) SetCapture(window_);
 }
@@ -650,8 +628,6 @@ void Control::CaptureMouse() {
 void Control::ReleaseMouse() {
     if (window_ && GetCapture() == window_) ReleaseCapture();
 }
-
-bool Control::HasMouseCapture() const { return window_ && GetCapture() == window_; }
 
 void Control::Focus() {
     if (window_) SetFocus(window_);

@@ -138,7 +138,6 @@ public:
     DWORD Style() const { return style_; }
     Control& SetStyle(DWORD style);
     DWORD ExStyle() const { return exStyle_; }
-    Control& SetExStyle(DWORD exStyle);
     Control& SetHasBorder(bool hasBorder);
     void Invalidate();
 
@@ -166,11 +165,8 @@ public:
     int UpdateCount() const { return updateCount_; }
     void SetUpdateCount(int count) { updateCount_ = count; }
     void SetScrollBar(int bar, const ScrollRange& state);  // SB_HORZ or SB_VERT
-    ScrollRange ScrollBar(int bar) const;
-    int ScrollTrackPosition(int bar) const;
     void CaptureMouse();
     void ReleaseMouse();
-    bool HasMouseCapture() const;
     void Focus();
     bool HasFocus() const;
     static Control* FocusedControl();
