@@ -1,9 +1,13 @@
 #pragma once
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "calc/chain_model.h"
 #include "calc/price_level.h"
+#include "calc/table_check.h"
 #include "data/catalogue.h"
+#include "data/table_loader.h"
 #include "grid/xl_grid.h"
 #include "toolkit/control.h"
 
@@ -92,8 +96,13 @@ public:
 
     const Catalogue& Tables() const { return catalogue_; }
 
-    // Start-up: loads the tables, sets up the grids and lists the factories.
-    void PrepareChainView();
+    // Start-up: loads the tables from the folder, checks them, sets up the grids and lists
+    // the factories whose chains are complete.
+    void PrepareChainView(const std::string& tablesFolder);
+    // What the check of the tables found at start-up.
+    const TableCheck& TablesCheck() const { return tablesCheck_; }
+    // The FactoryList entry of the factory chosen in FactoryCombo; -1 when none is.
+    int ChosenEntry() const;
 
     // Event handlers; the sender is the control that raised the event.
     void ShowChain(Control& sender);
@@ -122,10 +131,13 @@ private:
     void WriteChain(const ChainModel& model);
 
     Catalogue& catalogue_;
+    TableCheck tablesCheck_;
+    std::vector<int> listedEntries_;  // the FactoryList entry of each FactoryCombo item
 };
 
 // Builds the window with all its controls, hidden, records it as the application window
-// and prepares the chain view from the "tables" folder. The MainForm belongs to the
+// and prepares the chain view from the tables folder. The MainForm belongs to the
 // returned window (FormOf finds it).
-std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue);
+std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue,
+                                        const std::string& tablesFolder = std::string(kTablesFolder));
 MainForm& FormOf(Control& window);

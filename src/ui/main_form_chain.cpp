@@ -55,8 +55,9 @@ void Put(XLGridCell& cell, const std::string& text) {
 
 }  // namespace
 
-void MainForm::PrepareChainView() {
-    LoadTables(std::string(kTablesFolder), catalogue_);
+void MainForm::PrepareChainView(const std::string& tablesFolder) {
+    LoadReport report = LoadTables(tablesFolder, catalogue_);
+    tablesCheck_ = CheckTables(catalogue_, report);
     const Font& windowFont = Window->GetFont();
     for (const FactoryControls& factory : kFactories)
         AssignFont((this->*factory.grid)->HeaderFont(), windowFont);
@@ -67,13 +68,20 @@ void MainForm::PrepareChainView() {
     for (int col = 0; col < 3; ++col) MainGrid->SetColCaption(col, kColumnCaptions[col]);
     for (XLGrid* grid : {Support1Grid, Support2Grid, Support3Grid})
         for (int col = 0; col < 3; ++col) grid->SetColCaption(col, MainGrid->GetColCaption(col));
-    // FactoryList is ascending, so the factories a short station table holds are its first
-    // entries and an item's index stays its index in FactoryList.
-    for (std::int32_t station : FactoryList) {
-        if (station < 0 || static_cast<std::size_t>(station) >= catalogue_.Stations.size()) break;
-        FactoryCombo->AddItem(catalogue_.Stations[static_cast<std::size_t>(station)].Name);
+    // Only complete chains are offered: every operation on them then works as it should.
+    listedEntries_.clear();
+    for (std::size_t entry = 0; entry < kFactoryCount; ++entry) {
+        if (!tablesCheck_.Complete[entry]) continue;
+        listedEntries_.push_back(static_cast<int>(entry));
+        FactoryCombo->AddItem(catalogue_.Stations[static_cast<std::size_t>(FactoryList[entry])].Name);
     }
     FactoryCombo->SetItemIndex(-1);
+}
+
+int MainForm::ChosenEntry() const {
+    int item = FactoryCombo->ItemIndex();
+    if (item < 0 || static_cast<std::size_t>(item) >= listedEntries_.size()) return -1;
+    return listedEntries_[static_cast<std::size_t>(item)];
 }
 
 ChainModel MainForm::ReadChain() const {
@@ -118,7 +126,7 @@ void MainForm::WriteChain(const ChainModel& model) {
 }
 
 void MainForm::ShowChain(Control&) {
-    int item = FactoryCombo->ItemIndex();
+    int item = ChosenEntry();
     ChainFactoriesGroup->SetEnabled(item >= 0);
     CalcButton->SetEnabled(item >= 0);
     ChainModel model = ReadChain();
@@ -127,17 +135,17 @@ void MainForm::ShowChain(Control&) {
 
 void MainForm::CalculateChain(Control&) {
     ChainModel model = ReadChain();
-    if (::CalculateChain(model, catalogue_, FactoryCombo->ItemIndex())) WriteChain(model);
+    if (::CalculateChain(model, catalogue_, ChosenEntry())) WriteChain(model);
 }
 
 void MainForm::SetResourcePrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetResourcePrices(model, catalogue_, FactoryCombo->ItemIndex(), level)) WriteChain(model);
+    if (::SetResourcePrices(model, catalogue_, ChosenEntry(), level)) WriteChain(model);
 }
 
 void MainForm::SetProductPrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetProductPrices(model, catalogue_, FactoryCombo->ItemIndex(), level)) WriteChain(model);
+    if (::SetProductPrices(model, catalogue_, ChosenEntry(), level)) WriteChain(model);
 }
 
 void MainForm::SetResourcePricesMin(Control&) { SetResourcePrices(PriceLevel::Minimum); }

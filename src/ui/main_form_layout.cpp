@@ -86,7 +86,7 @@ void CreateControl(MainForm& form, const ControlRow& row) {
 
 }  // namespace
 
-std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue) {
+std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue, const std::string& tablesFolder) {
     auto owned = std::make_unique<MainForm>(catalogue);
     std::unique_ptr<Control> window = CreateForm(kMainCaption);
     window->ResizeClient(kClientWidth, kClientHeight);
@@ -112,7 +112,7 @@ std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue) {
 
     window->CenterOnScreen();
     window->LockSize();
-    form.PrepareChainView();
+    form.PrepareChainView(tablesFolder);
     return window;
 }
 

@@ -146,7 +146,7 @@ TEST_F(MainFormTest, StartUpState) {
     }
 }
 
-TEST_F(MainFormTest, ShortStationTableListsOnlyTheFactoriesItHolds) {
+TEST_F(MainFormTest, TablesWithoutACompleteChainListNoFactory) {
     window.reset();
     catalogue = {};
     wchar_t folder[MAX_PATH];
@@ -155,7 +155,7 @@ TEST_F(MainFormTest, ShortStationTableListsOnlyTheFactoriesItHolds) {
     CreateDirectoryW(root.c_str(), nullptr);
     CreateDirectoryW((root + L"\\tables").c_str(), nullptr);
     SetCurrentDirectoryW(root.c_str());
-    // No wares file; five stations: only FactoryList's first two (3 and 4) exist.
+    // No wares file; five stations: FactoryList's first two (3 and 4) exist, without chains.
     HANDLE file = CreateFileW(L"tables\\stations.csv", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     const char text[] = "5\r\nA;0;0;0;0;0;0;0;0;0;0;0\r\nB;0\r\nC;0\r\nD;0\r\nE;0\r\n";
@@ -164,8 +164,9 @@ TEST_F(MainFormTest, ShortStationTableListsOnlyTheFactoriesItHolds) {
     CloseHandle(file);
     window = CreateMainForm(catalogue);
     form = &FormOf(*window);
-    EXPECT_EQ(form->FactoryCombo->ItemCount(), 2);
-    EXPECT_EQ(form->FactoryCombo->ItemText(0), "D");
+    EXPECT_EQ(form->FactoryCombo->ItemCount(), 0);
+    EXPECT_EQ(form->TablesCheck().CompleteCount(), 0);
+    EXPECT_FALSE(form->TablesCheck().Problems.empty());
     EXPECT_TRUE(catalogue.Wares.empty());
     DeleteFileW(L"tables\\stations.csv");
 }
