@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/control.h"
+#include "toolkit/tab_order.h"
 
 namespace {
 
@@ -30,11 +31,16 @@ void RunMessageLoop(Control& window) {
                 terminationRequested = true;
                 continue;
             }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            DispatchQueuedMessage(message);
         }
     }
     TerminateApplication();
+}
+
+void DispatchQueuedMessage(const MSG& message) {
+    if (TabOrder::HandleTabKey(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 void TerminateApplication() {

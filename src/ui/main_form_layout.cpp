@@ -7,6 +7,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
+#include "toolkit/tab_order.h"
 #include "ui/main_form.h"
 #include "ui/main_form_rows.h"
 
@@ -110,6 +111,13 @@ std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue, const std::string&
         (form.*field)->SetOnEndEdit(MakeEvent<&MainForm::AcceptPriceEdit>(form));
     }
 
+    window->AddOwnedObject(std::make_unique<TabOrder>(std::vector<Control*>{
+        form.FactoryCombo, form.MainSalePriceEdit, &form.MainGrid->AsControl(), form.CalcButton,
+        form.ManualPricesCheck, form.Support1Check, form.Support1SalePriceEdit, &form.Support1Grid->AsControl(),
+        form.Support2Check, form.Support2SalePriceEdit, &form.Support2Grid->AsControl(), form.Support3Check,
+        form.Support3SalePriceEdit, &form.Support3Grid->AsControl(), form.ResourceMinButton,
+        form.ResourceAvgButton, form.ResourceMaxButton, form.ProductMinButton, form.ProductAvgButton,
+        form.ProductMaxButton, form.CloseButton, form.AboutButton}));
     window->CenterOnScreen();
     window->LockSize();
     form.PrepareChainView(tablesFolder);

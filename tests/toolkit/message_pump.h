@@ -1,11 +1,13 @@
 #pragma once
 #include <windows.h>
 
-// Dispatches every queued message, including those that the dispatched ones queue.
+#include "toolkit/application.h"
+
+// Dispatches every queued message as the message loop does, including those that the
+// dispatched ones queue.
 inline void PumpMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchQueuedMessage(message);
     }
 }
