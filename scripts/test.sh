@@ -32,7 +32,7 @@ source scripts/wine-env.sh
 /usr/lib/wine/wineserver -p >/dev/null 2>&1
 trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 /usr/lib/wine/wine64 wineboot >/dev/null 2>&1 || true
-(cd build/win64 && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure) 2>&1 | tee build/win64-ctest.log || status=1
+(cd build/win64 && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 600) 2>&1 | tee build/win64-ctest.log || status=1
 
 echo
 echo "== Summary =="
