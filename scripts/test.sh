@@ -27,12 +27,18 @@ else
 fi
 
 source scripts/wine-env.sh
-# One Wine server and its services for all tests, started apart from ctest's output pipes
-# (a service holding a test's pipe open would keep ctest waiting).
-/usr/lib/wine/wineserver -p >/dev/null 2>&1
-trap '/usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
-/usr/lib/wine/wine64 wineboot >/dev/null 2>&1 || true
-(cd build/win64 && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 600) 2>&1 | tee build/win64-ctest.log || status=1
+/usr/lib/wine/wineserver -k 2>/dev/null || true  # none left from an earlier run without a display
+/usr/lib/wine/wineserver -w
+# One Wine server and its services for all tests, started inside the virtual display (a
+# desktop started without one breaks every window) and apart from ctest's output pipes (a
+# service holding a test's pipe open would keep ctest waiting).
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  /usr/lib/wine/wineserver -p >/dev/null 2>&1
+  /usr/lib/wine/wine64 wineboot >/dev/null 2>&1
+  cd build/win64 && ctest --output-on-failure --timeout 600
+  result=$?
+  /usr/lib/wine/wineserver -k 2>/dev/null
+  exit $result' 2>&1 | tee build/win64-ctest.log || status=1
 
 echo
 echo "== Summary =="
