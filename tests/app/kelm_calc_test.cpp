@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/program_driver.h"
 #include "toolkit/cp1251.h"
 
 // The real program, started as its own process and driven by window messages only.
@@ -13,65 +14,20 @@ namespace {
 
 constexpr DWORD kPatience = 30000;  // milliseconds; Wine starts processes slowly
 
-// The build's paths are the host's; under Wine the host's root is drive Z:.
-std::wstring PlatformPath(const char* path) {
-    std::wstring wide = Cp1251ToWide(path);
-    if (wide.empty() || wide[0] != L'/') return wide;
-    for (wchar_t& c : wide)
-        if (c == L'/') c = L'\\';
-    return L"Z:" + wide;
-}
-
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (process != search->process || std::wstring(className) != L"Form" || !IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
+std::wstring PlatformPath(const char* path) { return Cp1251ToWide(WindowsPath(path)); }
 
 class KelmCalcTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::wstring exe = PlatformPath(KELM_CALC_EXE);
-        std::wstring folder = PlatformPath(KELM_SOURCE_DIR);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + exe + L"\"";
-        ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                   nullptr, folder.c_str(), &startup, &process_));
-        WaitForInputIdle(process_.hProcess, kPatience);
-        for (DWORD waited = 0; !window && waited < kPatience; waited += 100) {
-            Search search{process_.dwProcessId, nullptr};
-            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-            window = search.found;
-            if (!window) Sleep(100);
-        }
+        ASSERT_TRUE(program_.Started());
+        window = program_.WaitForWindow(L"Form", kPatience);
         ASSERT_NE(window, nullptr) << "the main window never showed";
-    }
-
-    void TearDown() override {
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
     }
 
     // Waits for the program to end; its exit code, or -1 when it keeps running.
     long ExitCode() {
-        if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return static_cast<long>(code);
+        std::optional<DWORD> code = program_.WaitForExit(kPatience);
+        return code ? static_cast<long>(*code) : -1;
     }
 
     HWND Child(const char* className, const char* text) {
@@ -79,7 +35,7 @@ protected:
                              Cp1251ToWide(text).c_str());
     }
 
-    PROCESS_INFORMATION process_{};
+    RunningProgram program_{KELM_CALC_EXE, KELM_SOURCE_DIR};
     HWND window = nullptr;
 };
 
