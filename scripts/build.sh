@@ -7,8 +7,8 @@ KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:?native, win64, win32, sanitize or fuzz}; shift
 targets=()
 case $kind in
-  native) toolchain=() ;;
-  win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake") ;;
+  native) toolchain=(-DKELM_BUILD_TESTS=ON) ;;
+  win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake" -DKELM_BUILD_TESTS=ON) ;;
   win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DKELM_BUILD_TESTS=OFF) ;;
   sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
