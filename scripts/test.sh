@@ -35,9 +35,10 @@ source scripts/wine-env.sh
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   /usr/lib/wine/wineserver -p >/dev/null 2>&1
   /usr/lib/wine/wine64 wineboot >/dev/null 2>&1
-  cd build/win64 && ctest --output-on-failure --timeout 600
+  (cd build/win64 && ctest --output-on-failure --timeout 600)
   result=$?
   /usr/lib/wine/wineserver -k 2>/dev/null
+  WINEPREFIX=$PWD/build/wineprefix-fallback /usr/lib/wine/wineserver -k 2>/dev/null
   exit $result' 2>&1 | tee build/win64-ctest.log || status=1
 
 echo

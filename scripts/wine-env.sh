@@ -1,9 +1,32 @@
-# Sourced by the scripts: a Wine prefix of the build's own, created once.
-export WINEPREFIX="${WINEPREFIX:-$KELM_ROOT/build/wineprefix}"
+# Sourced by the scripts: makes $WINEPREFIX a prefix of the build's own with a fixed font set,
+# anew when the font set has changed since it was made. Needs KELM_ROOT.
+#   KELM_FONT_SET=tahoma    Wine's own fonts (fonts-wine), Tahoma among them: the default
+#   KELM_FONT_SET=fallback  DejaVu Sans alone (fonts-dejavu-core), as on a machine without Tahoma
+export KELM_FONT_SET="${KELM_FONT_SET:-tahoma}"
+case $KELM_FONT_SET in
+  tahoma) kelm_font_files=(/usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon)
+          kelm_prefix=$KELM_ROOT/build/wineprefix ;;
+  fallback) kelm_font_files=(/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+                             /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf)
+          kelm_prefix=$KELM_ROOT/build/wineprefix-fallback ;;
+  *) echo "unknown font set: $KELM_FONT_SET" >&2; return 2 ;;
+esac
+# The font set names the prefix: one made with other fonts is never reused.
+export WINEPREFIX=$kelm_prefix
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-  mkdir -p "$WINEPREFIX"
-  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
+# Wine records every font fontconfig shows it in the prefix's registry and loads it again on
+# every later run, so the restriction holds from the prefix's first start on.
+export FONTCONFIG_FILE="$KELM_ROOT/scripts/fonts/no-system-fonts.conf"
+
+kelm_font_stamp=$( { cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}"; } | sha256sum | cut -c1-64)
+if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-fonts.stamp" 2>/dev/null)" != "$kelm_font_stamp" ]]; then
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp "${kelm_font_files[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
+  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null || true
   /usr/lib/wine/wineserver -w || true
+  echo "$kelm_font_stamp" >"$WINEPREFIX/kelm-fonts.stamp"
 fi
+unset kelm_font_files kelm_prefix kelm_font_stamp

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "toolkit/application.h"
 #include "toolkit/cp1251.h"
@@ -397,9 +398,18 @@ Control& Control::AutoSizeToText(bool on) {
     return *this;
 }
 
+Control& Control::LimitAutoWidth(int width) {
+    autoWidthLimit_ = width;
+    if (kind_ == ControlKind::Label) SetStyle(style_ | SS_ENDELLIPSIS);
+    if (kind_ == ControlKind::CheckBox && window_) caption_ = WindowText(window_);
+    if (autoSize_) FitToText();
+    return *this;
+}
+
 void Control::FitToText() {
     if (!window_) return;
-    std::wstring text = WindowText(window_);
+    bool cutCaption = kind_ == ControlKind::CheckBox && autoWidthLimit_ > 0;
+    std::wstring text = cutCaption ? caption_ : WindowText(window_);
     SIZE size{0, 0};
     if (!text.empty()) {
         if (font_.Style() & kFontItalic) text += L' ';
@@ -410,17 +420,38 @@ void Control::FitToText() {
                   DT_CALCRECT | DT_NOPREFIX);
         size = {area.right, area.bottom};
     }
+    int limit = autoWidthLimit_ > 0 ? autoWidthLimit_ : INT_MAX;
     switch (kind_) {
     case ControlKind::Label:
-        Resize(size.cx + 1, size.cy + 1);
+        Resize(std::min<int>(size.cx + 1, limit), size.cy + 1);
         break;
     case ControlKind::CheckBox:
-        Resize(size.cx + kCheckBoxMark, 0);
+        Resize(std::min<int>(size.cx + kCheckBoxMark, limit), 0);
+        if (cutCaption) ShowCaptionWithin(Width() - kCheckBoxMark);
         break;
     default:
         Resize(size.cx, size.cy);
         break;
     }
+}
+
+// A button draws no ellipsis of its own: the shown caption is cut to the longest start that
+// fits with one.
+void Control::ShowCaptionWithin(int width) {
+    std::wstring shown = caption_;
+    WindowDc dc(window_);
+    SelectGuard font(dc.Get(), font_.Handle());
+    auto fits = [&](const std::wstring& text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx <= width;
+    };
+    if (!fits(shown)) {
+        do shown.pop_back();
+        while (!shown.empty() && !fits(shown + L'\u2026'));
+        shown += L'\u2026';
+    }
+    SetWindowTextW(window_, shown.c_str());
 }
 
 Control& Control::CenterOnScreen() {
@@ -515,12 +546,14 @@ void Control::FontChanged(Font&) {
 
 std::string Control::Text() const {
     if (!window_) return {};
+    if (kind_ == ControlKind::CheckBox && autoWidthLimit_ > 0) return WideToCp1251(caption_);
     return WideToCp1251(WindowText(window_));
 }
 
 Control& Control::SetText(std::string_view text) {
     if (!window_) return *this;
     SetWindowTextW(window_, Cp1251ToWide(text).c_str());
+    if (kind_ == ControlKind::CheckBox && autoWidthLimit_ > 0) caption_ = Cp1251ToWide(text);
     if (autoSize_) FitToText();
     return *this;
 }

@@ -125,6 +125,9 @@ public:
     Control& Resize(int width, int height);        // 0 or less keeps that dimension
     Control& ResizeClient(int width, int height);  // 0 or less keeps that dimension
     Control& AutoSizeToText(bool on);
+    // The auto-size never grows wider than this (0: no limit); a label so cut ends in an
+    // ellipsis, and a check box shows its caption shortened to one.
+    Control& LimitAutoWidth(int width);
     Control& CenterOnScreen();
     Control& LockSize();
     Control& SetMargin(int margin);
@@ -207,6 +210,7 @@ private:
     void ApplyFont();
     void FontChanged(Font& font);
     void FitToText();
+    void ShowCaptionWithin(int width);
     void ApplyStyle();
 
     HWND window_ = nullptr;
@@ -222,6 +226,8 @@ private:
     int margin_ = 2;
     int topClientMargin_ = 0;
     bool autoSize_ = false;
+    int autoWidthLimit_ = 0;
+    std::wstring caption_;  // the whole text of a check box whose shown caption may be cut
     bool sizeLocked_ = false;
     SIZE lockedSize_{};
     int updateCount_ = 0;

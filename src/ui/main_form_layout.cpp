@@ -85,6 +85,32 @@ void CreateControl(MainForm& form, const ControlRow& row) {
     ApplySettings(control, row);
 }
 
+// The room up to 2 pixels before the nearest visible sibling to the right whose rows meet
+// the control's, or 0 when none is there.
+int RoomToTheRight(const Control& control) {
+    const Control& parent = *control.Parent();
+    int room = 0;
+    for (int i = 0; i < parent.ChildCount(); ++i) {
+        const Control& other = parent.Child(i);
+        bool rowsMeet = other.Top() < control.Top() + control.Height() &&
+                        control.Top() < other.Top() + other.Height();
+        if (&other == &control || !other.IsVisible() || !rowsMeet || other.Left() <= control.Left())
+            continue;
+        int gap = other.Left() - 2 - control.Left();
+        if (room == 0 || gap < room) room = gap;
+    }
+    return room;
+}
+
+// In a font wider than Tahoma a fixed caption is cut short rather than cover a value.
+void GiveWay(MainForm& form) {
+    for (const ControlRow& row : kRows)
+        if (row.settings & kGivesWay) {
+            Control& control = *(form.*row.control);
+            control.LimitAutoWidth(RoomToTheRight(control));
+        }
+}
+
 }  // namespace
 
 std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue, const std::string& tablesFolder) {
@@ -103,6 +129,7 @@ std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue, const std::string&
         &window->AddOwnedObject(std::make_unique<CommonControlsInitialiser>());
 
     for (const ControlRow& row : kRows) CreateControl(form, row);
+    GiveWay(form);
 
     form.FactoryCombo->OnChange = MakeEvent<&MainForm::ShowChain>(form);
     WireClicks(form, std::make_index_sequence<kClicks.size()>());

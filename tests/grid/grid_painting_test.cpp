@@ -53,20 +53,21 @@ TEST_F(GridPaintingTest, TheCurrentCellIsHighlightedWithItsOwnTextColour) {
     grid_.Cell(0, 0)->SetText("ЖЖЖЖ");
     grid_.Cell(1, 1)->SetText("ЖЖЖЖ");
     auto p = Paint();
-    EXPECT_EQ(p->Pixel(150, 30), Sys(COLOR_HIGHLIGHT));
-    EXPECT_GT(p->Count(TextArea(0, 0), Sys(COLOR_HIGHLIGHTTEXT)), 10);
-    EXPECT_EQ(p->Count(TextArea(0, 0), Sys(COLOR_WINDOWTEXT)), 0);
-    EXPECT_EQ(p->Pixel(225, 50), Sys(COLOR_WINDOW));
-    EXPECT_GT(p->Count(TextArea(1, 1), Sys(COLOR_WINDOWTEXT)), 10);
+    const COLORREF highlight = Sys(COLOR_HIGHLIGHT), window = Sys(COLOR_WINDOW);
+    EXPECT_EQ(p->Pixel(150, 30), highlight);
+    EXPECT_GT(p->Ink(TextArea(0, 0), highlight, Sys(COLOR_HIGHLIGHTTEXT)), 20);
+    EXPECT_EQ(p->Ink(TextArea(0, 0), highlight, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_EQ(p->Pixel(225, 50), window);
+    EXPECT_GT(p->Ink(TextArea(1, 1), window, Sys(COLOR_WINDOWTEXT)), 20);
     // The dotted focus rectangle runs along the inside of the lines.
     EXPECT_NE(p->Count({0, 20, 160, 21}, Sys(COLOR_HIGHLIGHT)), 160);
 
     grid_.AsControl().Focus();
     Key(VK_RIGHT);
     auto after = Paint();
-    EXPECT_EQ(after->Pixel(150, 30), Sys(COLOR_WINDOW));
-    EXPECT_EQ(after->Pixel(225, 30), Sys(COLOR_HIGHLIGHT));
-    EXPECT_GT(after->Count(TextArea(0, 0), Sys(COLOR_WINDOWTEXT)), 10);
+    EXPECT_EQ(after->Pixel(150, 30), window);
+    EXPECT_EQ(after->Pixel(225, 30), highlight);
+    EXPECT_GT(after->Ink(TextArea(0, 0), window, Sys(COLOR_WINDOWTEXT)), 20);
 }
 
 TEST_F(GridPaintingTest, TheCurrentColumnsCaptionIsBoldAndRaised) {
@@ -148,8 +149,8 @@ TEST_F(GridPaintingTest, RightAlignedTextSitsAtTheRight) {
     cell.HAlign = HAlignment::Right;
     cell.SetText("Ж");
     auto p = Paint();
-    EXPECT_EQ(p->Count({161, 41, 195, 59}, Sys(COLOR_WINDOWTEXT)), 0);
-    EXPECT_GT(p->Count({195, 41, 229, 59}, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_EQ(p->Ink({161, 41, 195, 59}, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(p->Ink({195, 41, 229, 59}, Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT)), 0);
 }
 
 struct OwnerDraw {
@@ -174,7 +175,7 @@ TEST_F(GridPaintingTest, OwnerDrawnCellsKeepTheirTextUndrawn) {
     grid_.OnDrawHeader = MakeEvent<&OwnerDraw::Header>(draw);
     grid_.Cell(1, 1)->SetText("hidden");
     auto p = Paint();
-    EXPECT_EQ(p->Count(TextArea(1, 1), Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_EQ(p->Ink(TextArea(1, 1), Sys(COLOR_WINDOW), Sys(COLOR_WINDOWTEXT)), 0);
     EXPECT_EQ(draw.lastRect.left, 161);  // inside the cell's left line
     EXPECT_EQ(draw.lastRect.top, 41);
     EXPECT_EQ(draw.cells, 10);  // nine cells and the current one again
@@ -187,7 +188,7 @@ TEST_F(GridPaintingTest, RowHeadersAndCornerShowWhenGivenAWidth) {
     auto p = Paint();
     EXPECT_EQ(p->Pixel(15, 5), Sys(COLOR_BTNFACE));
     EXPECT_EQ(p->Pixel(5, 50), Sys(COLOR_BTNFACE));
-    EXPECT_GT(p->Count({3, 43, 27, 57}, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(p->Ink({3, 43, 27, 57}, Sys(COLOR_BTNFACE), Sys(COLOR_WINDOWTEXT)), 0);
     EXPECT_EQ(p->Pixel(30 + 150, 30), Sys(COLOR_HIGHLIGHT));  // cells start right of the headers
 }
 

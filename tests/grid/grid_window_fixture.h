@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,11 +83,27 @@ public:
             for (int x = area.left; x < area.right; ++x) count += Pixel(x, y) == colour;
         return count;
     }
+    // Pixels nearer the ink than the background: text edges are blended with the background
+    // by anti-aliasing, so exact-colour counts depend on the font's rendering.
+    int Ink(const RECT& area, COLORREF background, COLORREF ink) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) {
+                COLORREF pixel = Pixel(x, y);
+                count += Distance(pixel, ink) < Distance(pixel, background);
+            }
+        return count;
+    }
     bool AllAre(const RECT& area, COLORREF colour) const {
         return Count(area, colour) == (area.right - area.left) * (area.bottom - area.top);
     }
 
 private:
+    static int Distance(COLORREF a, COLORREF b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+               std::abs(GetBValue(a) - GetBValue(b));
+    }
+
     int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;

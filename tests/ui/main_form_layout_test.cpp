@@ -122,6 +122,33 @@ TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
     EXPECT_EQ(form->ManualPricesCheck->Height(), 22);
 }
 
+void ExpectNoVisibleChildrenOverlap(const Control& parent) {
+    for (int i = 0; i < parent.ChildCount(); ++i) {
+        const Control& one = parent.Child(i);
+        if (!one.IsVisible()) continue;
+        ExpectNoVisibleChildrenOverlap(one);
+        for (int j = i + 1; j < parent.ChildCount(); ++j) {
+            const Control& other = parent.Child(j);
+            RECT a = one.Bounds(), b = other.Bounds(), both{};
+            EXPECT_FALSE(other.IsVisible() && IntersectRect(&both, &a, &b))
+                << '"' << one.Text() << "\" (" << a.left << ", " << a.top << ", " << a.right
+                << ", " << a.bottom << ") covers \"" << other.Text() << "\" (" << b.left << ", "
+                << b.top << ", " << b.right << ", " << b.bottom << ")";
+        }
+    }
+}
+
+// Captions give way to the figures beside them, whatever font stands in for Tahoma.
+TEST_F(MainFormTest, NothingAPlayerReadsIsCoveredInAnyFont) {
+    PickNextFactory();
+    form->ResourceMaxButton->Click();
+    form->MainSalePriceEdit->SetText("2000000000");
+    form->CalcButton->Click();
+    ASSERT_GE(form->MainIncomeLabel->Text().size(), 10u);
+    ExpectNoVisibleChildrenOverlap(*window);
+    EXPECT_EQ(form->ManualPricesCheck->Text(), "Все цены выставляются вручную");
+}
+
 TEST_F(MainFormTest, StartUpState) {
     EXPECT_EQ(form->FactoryCombo->ItemCount(), static_cast<int>(kFactoryCount));
     EXPECT_EQ(form->FactoryCombo->ItemIndex(), -1);
