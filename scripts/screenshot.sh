@@ -1,6 +1,7 @@
 #!/bin/bash
 # Takes the README screenshot: the calculator on the shipped tables after a player picks the
 # first factory and presses «Расчет», under Wine with the project's fonts, in a virtual display.
+# KELM_DPI=144 takes it at 150 % display scale.
 # Usage: scripts/screenshot.sh [output.png]
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ done
 scripts/build.sh win64 -DKELM_BUILD_TESTS=OFF >/dev/null
 source scripts/wine-env.sh
 export KELM_EXE=build/win64/src/app/kelm-calc.exe KELM_SHOT=$out
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   /usr/lib/wine/wine64 "$KELM_EXE" >/dev/null 2>&1 &
   window=$(xdotool search --sync --onlyvisible --name "Программа для расчета")
   sleep 2

@@ -1,8 +1,10 @@
-# Sourced by the scripts: makes $WINEPREFIX a prefix of the build's own with a fixed font set,
-# anew when the font set has changed since it was made. Needs KELM_ROOT.
+# Sourced by the scripts: makes $WINEPREFIX a prefix of the build's own with a fixed font set
+# and display scale, anew when either has changed since it was made. Needs KELM_ROOT.
 #   KELM_FONT_SET=tahoma    Wine's own fonts (fonts-wine), Tahoma among them: the default
 #   KELM_FONT_SET=fallback  DejaVu Sans alone (fonts-dejavu-core), as on a machine without Tahoma
+#   KELM_DPI=96             the display's pixels per inch: 96 (100 %), 120 (125 %), 144 (150 %)
 export KELM_FONT_SET="${KELM_FONT_SET:-tahoma}"
+export KELM_DPI="${KELM_DPI:-96}"
 case $KELM_FONT_SET in
   tahoma) kelm_font_files=(/usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon)
           kelm_prefix=$KELM_ROOT/build/wineprefix ;;
@@ -11,7 +13,8 @@ case $KELM_FONT_SET in
           kelm_prefix=$KELM_ROOT/build/wineprefix-fallback ;;
   *) echo "unknown font set: $KELM_FONT_SET" >&2; return 2 ;;
 esac
-# The font set names the prefix: one made with other fonts is never reused.
+# The font set and scale name the prefix: one made with others is never reused.
+[[ $KELM_DPI == 96 ]] || kelm_prefix+=-dpi$KELM_DPI
 export WINEPREFIX=$kelm_prefix
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -19,13 +22,18 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # every later run, so the restriction holds from the prefix's first start on.
 export FONTCONFIG_FILE="$KELM_ROOT/scripts/fonts/no-system-fonts.conf"
 
-kelm_font_stamp=$( { cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}"; } | sha256sum | cut -c1-64)
+kelm_font_stamp=$( { echo "dpi $KELM_DPI"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}"; } |
+                   sha256sum | cut -c1-64)
 if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-fonts.stamp" 2>/dev/null)" != "$kelm_font_stamp" ]]; then
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp "${kelm_font_files[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
   /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null || true
+  if [[ $KELM_DPI != 96 ]]; then
+    /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+      /d "$KELM_DPI" /f >/dev/null 2>&1 </dev/null
+  fi
   /usr/lib/wine/wineserver -w || true
   echo "$kelm_font_stamp" >"$WINEPREFIX/kelm-fonts.stamp"
 fi
