@@ -65,6 +65,8 @@ std::string WholeRealText(Amount a) {
     return RealToText(whole.Value);
 }
 
+std::string UnroundedText(Amount a) { return a.Known() ? RealToText(a.Value) : FaultText(a.Problem); }
+
 Amount ReadAmount(std::string_view text) {
     if (text == kNoDataText) return Missing(Fault::NoData);
     if (text == kOverflowText) return Missing(Fault::Overflow);

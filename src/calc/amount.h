@@ -39,6 +39,8 @@ Amount Trunc64(Amount a);
 std::string IntegerText(Amount a);
 // Real text of trunc64(a), or the text of its fault.
 std::string WholeRealText(Amount a);
+// Real text of a as it is, fractions included, or the text of its fault.
+std::string UnroundedText(Amount a);
 
 // A number read from a box or cell: the fault texts read back as their faults, anything
 // else as the integer at its start.

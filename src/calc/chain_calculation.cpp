@@ -35,21 +35,24 @@ void FeedTransferPrice(Amount price, FactoryTexts& supplier, ResourceRowTexts& c
 
 }  // namespace
 
+Amount RowCost(const ResourceRowTexts& row) {
+    Amount quantity = ReadAmount(row.Quantity);
+    if (quantity.Known() && quantity.Value == 0) return Whole(0);
+    return Product32(quantity, ReadAmount(row.Price));
+}
+
 Amount CycleCost(const FactoryTexts& factory, bool active) {
     if (!active) return Whole(0);
     Amount sum = Whole(0);
-    for (const ResourceRowTexts& row : factory.Rows) {
-        Amount quantity = ReadAmount(row.Quantity);
-        if (quantity.Known() && quantity.Value == 0) continue;
-        sum = Sum32(sum, Product32(quantity, ReadAmount(row.Price)));
-    }
+    for (const ResourceRowTexts& row : factory.Rows) sum = Sum32(sum, RowCost(row));
     return sum;
 }
 
-Amount TransferPrice(Amount cycleCost, const Ware& product) {
+Transfer TransferPrice(Amount cycleCost, const Ware& product) {
     Amount unitCost = cycleCost / Whole(product.UnitsPerCycle);
-    if (!unitCost.Known()) return unitCost;
-    return product.MinPrice >= unitCost.Value ? Whole(product.MinPrice) : unitCost;
+    if (!unitCost.Known()) return {unitCost, unitCost};
+    bool minimum = product.MinPrice >= unitCost.Value;
+    return {unitCost, minimum ? Whole(product.MinPrice) : unitCost, minimum};
 }
 
 std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& catalogue, int item) {
@@ -59,16 +62,16 @@ std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& c
     auto active = [&](FactorySlot slot) { return slot == kMain || model.SupportActive[slot - kSupport1]; };
 
     Amount c2 = CycleCost(model[kSupport2], active(kSupport2));
-    Amount t2 = TransferPrice(c2, *chain->Products[kSupport2]);
-    if (automatic) FeedTransferPrice(t2, model[kSupport2], model[kSupport1].Rows[1]);
+    Transfer t2 = TransferPrice(c2, *chain->Products[kSupport2]);
+    if (automatic) FeedTransferPrice(t2.Price, model[kSupport2], model[kSupport1].Rows[1]);
 
     Amount c1 = CycleCost(model[kSupport1], active(kSupport1));
     Amount c3 = CycleCost(model[kSupport3], active(kSupport3));
 
-    Amount t1 = TransferPrice(c1, *chain->Products[kSupport1]);
-    if (automatic) FeedTransferPrice(t1, model[kSupport1], model[kMain].Rows[1]);
-    Amount t3 = TransferPrice(c3, *chain->Products[kSupport3]);
-    if (automatic) FeedTransferPrice(t3, model[kSupport3], model[kMain].Rows[2]);
+    Transfer t1 = TransferPrice(c1, *chain->Products[kSupport1]);
+    if (automatic) FeedTransferPrice(t1.Price, model[kSupport1], model[kMain].Rows[1]);
+    Transfer t3 = TransferPrice(c3, *chain->Products[kSupport3]);
+    if (automatic) FeedTransferPrice(t3.Price, model[kSupport3], model[kMain].Rows[2]);
 
     Amount cM = CycleCost(model[kMain], true);
 
@@ -84,14 +87,21 @@ std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& c
     Amount incomeM = revenue - cM;
     Amount dayFactor = Whole(kSecondsPerDay) / tM;
     Amount incomeChain = ((incomeM - s1) - s2) - s3;
+    Amount total = ((cM + s1) + s2) + s3;
 
+    auto support = [](Amount cost, const Transfer& t, Amount scaled) {
+        return SupportWorking{cost, t.UnitCost, t.Price, t.MinimumTaken, scaled};
+    };
+    ChainWorking working{{support(c1, t1, s1), support(c2, t2, s2), support(c3, t3, s3)},
+                         cM, total, revenue, incomeM, incomeChain, dayFactor};
     ChainFigures figures{Trunc32(cM),
                          Trunc32(s1),
                          Trunc32(s2),
                          Trunc32(s3),
-                         Trunc32(((cM + s1) + s2) + s3),
+                         Trunc32(total),
                          Trunc64(dayFactor * incomeM),
-                         Trunc64(dayFactor * incomeChain)};
+                         Trunc64(dayFactor * incomeChain),
+                         working};
     model.Results = {IntegerText(figures.MainCost),     IntegerText(figures.Support1Cost),
                      IntegerText(figures.Support2Cost), IntegerText(figures.Support3Cost),
                      IntegerText(figures.TotalCost),    WholeRealText(figures.MainIncome),

@@ -1,12 +1,33 @@
 #pragma once
+#include <array>
 #include <optional>
 
 #include "calc/amount.h"
 #include "calc/chain_model.h"
 #include "data/catalogue.h"
 
+// How a support factory's product was priced and what that factory costs the chain.
+struct SupportWorking {
+    Amount CycleCost;
+    Amount UnitCost;          // cycle cost over units per cycle
+    Amount TransferPrice;     // before it is truncated into the sale-price box
+    bool MinimumTaken = false;  // the minimum price was not below the unit cost
+    Amount CostPerMainCycle;  // the cycle cost scaled to one cycle of the main factory
+};
+
+// The values the result labels are made of, before truncation.
+struct ChainWorking {
+    std::array<SupportWorking, 3> Supports;  // supports 1 to 3
+    Amount MainCycleCost;
+    Amount TotalCost;
+    Amount Revenue;             // main sale price times units per cycle
+    Amount MainIncomePerCycle;
+    Amount ChainIncomePerCycle;
+    Amount DayFactor;           // main-factory cycles per game day
+};
+
 // The values the seven result labels show: costs truncated to 32 bits, incomes per day to
-// 64 bits, or the reason a label shows no number.
+// 64 bits, or the reason a label shows no number; and the working behind them.
 struct ChainFigures {
     Amount MainCost;
     Amount Support1Cost;
@@ -15,16 +36,26 @@ struct ChainFigures {
     Amount TotalCost;
     Amount MainIncome;
     Amount ChainIncome;
+    ChainWorking Working;
 };
 
-// Sum of quantity times price over the three rows in 32-bit arithmetic; 0 for an inactive
-// factory. A row whose quantity reads 0 adds 0 whatever its price cell holds. A product or
-// partial sum outside 32 bits makes the cost an overflow.
+// Quantity times price in 32-bit arithmetic; 0 when the quantity reads 0, whatever the
+// price cell holds; an overflow outside 32 bits.
+Amount RowCost(const ResourceRowTexts& row);
+
+// Sum of the three row costs in 32-bit arithmetic; 0 for an inactive factory. A partial
+// sum outside 32 bits makes the cost an overflow.
 Amount CycleCost(const FactoryTexts& factory, bool active);
+
+struct Transfer {
+    Amount UnitCost;
+    Amount Price;
+    bool MinimumTaken = false;
+};
 
 // The price a support factory's product passes on at: the cost of one unit, but never
 // below the product's minimum price.
-Amount TransferPrice(Amount cycleCost, const Ware& product);
+Transfer TransferPrice(Amount cycleCost, const Ware& product);
 
 // "Расчет" for combo-box item `item`; nothing happens when the item has no usable chain.
 // Reads and writes the model in this order:

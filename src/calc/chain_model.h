@@ -35,6 +35,21 @@ struct ChainResultTexts {
     std::string ChainIncome = "0";
 };
 
+// The seven results in the order of their labels, each with the caption beside it.
+struct ResultLabel {
+    const char* Caption;
+    std::string ChainResultTexts::*Text;
+};
+inline constexpr std::array<ResultLabel, 7> kResultLabels = {{
+    {"Затраты на производство на главной фабрике:", &ChainResultTexts::MainCost},
+    {"Затраты на первой фабрике поддержки:", &ChainResultTexts::Support1Cost},
+    {"Затраты на второй фабрике поддержки:", &ChainResultTexts::Support2Cost},
+    {"Затраты на третьей фабрике поддержки:", &ChainResultTexts::Support3Cost},
+    {"Суммарные затраты на всех фабриках:", &ChainResultTexts::TotalCost},
+    {"Доход главной фабрики за сутки:", &ChainResultTexts::MainIncome},
+    {"Доход цепочки за сутки:", &ChainResultTexts::ChainIncome},
+}};
+
 struct ChainModel {
     std::array<FactoryTexts, kFactorySlots> Factories;  // indexed by FactorySlot
     // "Фабрика 1:" to "Фабрика 3:": whether Support1Grid to Support3Grid are enabled.

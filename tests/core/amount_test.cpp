@@ -50,6 +50,9 @@ TEST(Amount, WholeRealTextTruncatesWithinSixtyFourBits) {
                    Case{std::numeric_limits<double>::quiet_NaN(), kOverflow}})
         EXPECT_EQ(WholeRealText(Known(c.value)), c.text) << c.value;
     EXPECT_EQ(WholeRealText(Missing(Fault::Overflow)), kOverflow);
+    EXPECT_EQ(UnroundedText(Known(100272.9)), "100272.9");
+    EXPECT_EQ(UnroundedText(Known(-200.0 / 3)), "-66.6666666666667");
+    EXPECT_EQ(UnroundedText(Missing(Fault::NoData)), kNoData);
 }
 
 TEST(Amount, ReadsFaultTextsBackAsFaultsAndOtherTextsAsNumbers) {

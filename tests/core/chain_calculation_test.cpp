@@ -49,6 +49,16 @@ TEST_F(Calculation, FiguresAreTheNumbersTheLabelsShow) {
     EXPECT_EQ(figures->TotalCost.Value, 303);
     EXPECT_EQ(figures->ChainIncome.Value, 100272);
     EXPECT_TRUE(figures->ChainIncome.Known());
+    // The working behind them, unrounded.
+    const ChainWorking& w = figures->Working;
+    EXPECT_EQ(w.Supports[2].CostPerMainCycle.Value, 600.0 * 100 / 900);
+    EXPECT_EQ(w.Supports[0].UnitCost.Value, 8.5);
+    EXPECT_TRUE(w.Supports[0].MinimumTaken);
+    EXPECT_FALSE(w.Supports[1].MinimumTaken);
+    EXPECT_EQ(w.TotalCost.Value, 180 + 17 + 40 + 600.0 * 100 / 900);
+    EXPECT_EQ(w.Revenue.Value, 1000);
+    EXPECT_EQ(w.DayFactor.Value, 144);
+    EXPECT_EQ(w.ChainIncomePerCycle.Value, 820 - 17 - 40 - 600.0 * 100 / 900);
 }
 
 TEST_F(Calculation, RunningTwiceGivesTheSameResults) {
@@ -139,13 +149,17 @@ TEST(TransferPrice, IsTheUnitCostButNeverBelowTheMinimumPrice) {
     struct Case {
         std::int32_t cost, units, minimum;
         double price;
+        bool minimumTaken;
     };
-    for (Case c : {Case{20, 5, 2, 4}, Case{34, 4, 10, 10}, Case{40, 4, 10, 10}, Case{1000, 3, 0, 1000.0 / 3},
-                   Case{0, 5, 7, 7}, Case{0, 5, -3, 0}, Case{-10, 2, -8, -5}}) {
+    for (Case c : {Case{20, 5, 2, 4, false}, Case{34, 4, 10, 10, true}, Case{40, 4, 10, 10, true},
+                   Case{1000, 3, 0, 1000.0 / 3, false}, Case{0, 5, 7, 7, true}, Case{0, 5, -3, 0, false},
+                   Case{-10, 2, -8, -5, false}}) {
         Ware product{"", c.minimum, 0, 0, c.units, 1};
-        Amount price = TransferPrice({static_cast<double>(c.cost), Fault::None}, product);
-        EXPECT_TRUE(price.Known());
-        EXPECT_EQ(price.Value, c.price) << c.cost << "/" << c.units << " min " << c.minimum;
+        Transfer transfer = TransferPrice({static_cast<double>(c.cost), Fault::None}, product);
+        EXPECT_TRUE(transfer.Price.Known());
+        EXPECT_EQ(transfer.Price.Value, c.price) << c.cost << "/" << c.units << " min " << c.minimum;
+        EXPECT_EQ(transfer.UnitCost.Value, static_cast<double>(c.cost) / c.units) << c.cost << "/" << c.units;
+        EXPECT_EQ(transfer.MinimumTaken, c.minimumTaken) << c.cost << "/" << c.units << " min " << c.minimum;
     }
 }
 

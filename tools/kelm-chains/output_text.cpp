@@ -1,0 +1,58 @@
+#include "output_text.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "toolkit/cp1251.h"
+
+std::string JsonString(const std::string& cp1251) {
+    std::string text = "\"";
+    for (char c : Cp1251ToUtf8(cp1251)) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            text += '\\';
+            text += c;
+        } else if (code < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
+            text += escaped;
+        } else {
+            text += c;
+        }
+    }
+    return text + "\"";
+}
+
+std::string CsvField(const std::string& cp1251) {
+    std::string text = Cp1251ToUtf8(cp1251);
+    if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned) {
+    // Cells stay CP1251 until the end, where one byte is one character wide.
+    std::vector<std::size_t> widths;
+    for (auto& cells : rows) {
+        if (widths.size() < cells.size()) widths.resize(cells.size(), 0);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            std::replace_if(cells[c].begin(), cells[c].end(),
+                            [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }, ' ');
+            widths[c] = std::max(widths[c], cells[c].size());
+        }
+    }
+    std::string text;
+    for (const auto& cells : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            std::string padding(widths[c] - cells[c].size(), ' ');
+            bool left = std::find(leftAligned.begin(), leftAligned.end(), c) != leftAligned.end();
+            if (c > 0) line += "  ";
+            line += left ? cells[c] + padding : padding + cells[c];
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += Cp1251ToUtf8(line) + "\n";
+    }
+    return text;
+}

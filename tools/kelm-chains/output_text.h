@@ -1,0 +1,32 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calc/chain_model.h"
+
+// Pieces every output format of the tool is made of. Cells and values come in as CP1251
+// program text and leave as UTF-8.
+
+// The keys of the seven results in JSON and CSV, in the order of their labels.
+inline constexpr std::array<const char*, 7> kResultKeys = {"main_cost",    "support1_cost", "support2_cost",
+                                                           "support3_cost", "total_cost",   "main_income",
+                                                           "chain_income"};
+
+// A JSON string literal, quotes included.
+std::string JsonString(const std::string& cp1251);
+// A JSON array of strings.
+template <std::size_t N>
+std::string JsonArray(const std::array<std::string, N>& texts) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < N; ++i) text += (i ? ", " : "") + JsonString(texts[i]);
+    return text + "]";
+}
+
+// A CSV field, quoted when it holds ";", a quote or a line break.
+std::string CsvField(const std::string& cp1251);
+
+// Rows of cells as columns for a terminal, two blanks apart: the columns named in
+// leftAligned flush left, the others (numbers) flush right; every line ends with "\n".
+// Control characters show as blanks, so a name cannot break a line.
+std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned);
