@@ -7,18 +7,21 @@
 #include "calc/chain_view.h"
 #include "data/factory_list.h"
 
+std::optional<ChainFigures> CalculateAtLevels(ChainModel& model, const Catalogue& catalogue, int item,
+                                              PriceLevel resources, PriceLevel sale) {
+    if (!ShowChain(model, catalogue, item)) return std::nullopt;
+    SetResourcePrices(model, catalogue, item, resources);
+    SetProductPrices(model, catalogue, item, sale);
+    return CalculateChain(model, catalogue, item);
+}
+
 std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, PriceLevel level) {
     std::vector<ReportRow> rows;
     for (std::size_t i = 0; i < kFactoryCount; ++i) {
         if (!check.Complete[i]) continue;
         int item = static_cast<int>(i);
         ChainModel model;
-        if (!ShowChain(model, catalogue, item)) continue;
-        if (level != PriceLevel::Average) {
-            SetResourcePrices(model, catalogue, item, level);
-            SetProductPrices(model, catalogue, item, level);
-        }
-        std::optional<ChainFigures> figures = CalculateChain(model, catalogue, item);
+        std::optional<ChainFigures> figures = CalculateAtLevels(model, catalogue, item, level, level);
         if (!figures) continue;
         ReportRow row;
         row.Item = item;
@@ -34,9 +37,12 @@ std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck&
     return rows;
 }
 
+bool HigherIncomeFirst(const Amount& a, const Amount& b) {
+    if (a.Known() != b.Known()) return a.Known();
+    return a.Known() && a.Value > b.Value;
+}
+
 void SortByChainIncome(std::vector<ReportRow>& rows) {
-    std::stable_sort(rows.begin(), rows.end(), [](const ReportRow& a, const ReportRow& b) {
-        if (a.ChainIncome.Known() != b.ChainIncome.Known()) return a.ChainIncome.Known();
-        return a.ChainIncome.Known() && a.ChainIncome.Value > b.ChainIncome.Value;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ReportRow& a, const ReportRow& b) { return HigherIncomeFirst(a.ChainIncome, b.ChainIncome); });
 }

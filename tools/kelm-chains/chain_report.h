@@ -1,10 +1,12 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/amount.h"
+#include "calc/chain_calculation.h"
 #include "calc/chain_model.h"
 #include "calc/price_level.h"
 #include "calc/table_check.h"
@@ -21,10 +23,19 @@ struct ReportRow {
     Amount ChainIncome;                     // the number behind Results.ChainIncome
 };
 
-// Every factory of the list whose chain the check found complete, in list order: chosen,
-// both price buttons of the level pressed (nothing for average, which choosing shows),
-// all support factories on, automatic prices, "Расчет" pressed.
+// Item `item` chosen, the resource price button of one level pressed, then the sale price
+// button of another, then "Расчет", with every support factory on and automatic prices.
+// Nothing when the item has no usable chain.
+std::optional<ChainFigures> CalculateAtLevels(ChainModel& model, const Catalogue& catalogue, int item,
+                                              PriceLevel resources, PriceLevel sale);
+
+// Every factory of the list whose chain the check found complete, in list order,
+// calculated with both price buttons of the level.
 std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, PriceLevel level);
+
+// Whether income a goes before income b when the highest come first and incomes without a
+// number last.
+bool HigherIncomeFirst(const Amount& a, const Amount& b);
 
 // Highest chain income per day first; rows without a number last; list order among equals.
 void SortByChainIncome(std::vector<ReportRow>& rows);

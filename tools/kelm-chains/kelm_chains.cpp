@@ -1,12 +1,17 @@
 #include "kelm_chains.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "calc/price_level.h"
 #include "calc/table_check.h"
+#include "chain_explain.h"
+#include "chain_levels.h"
 #include "chain_report.h"
 #include "data/factory_list.h"
 #include "data/table_loader.h"
+#include "html_report.h"
 #include "kelm_version.h"
 #include "report_formats.h"
 #include "tool_platform.h"
@@ -31,16 +36,28 @@ constexpr const char* kHelp =
     "      --format text — таблица (по умолчанию), csv — строки через «;», json — массив.\n"
     "      --sort list — в порядке списка фабрик (по умолчанию), income — по доходу\n"
     "      цепочки за сутки, от большего к меньшему.\n"
+    "      --format html — страница с таблицей и диаграммой дохода цепочек.\n"
     "      Код выхода: 0 — отчет выведен, 1 — таблицы не прочитаны или нет ни одной\n"
     "      полной цепочки, 2 — неверная команда.\n"
+    "\n"
+    "  kelm-chains explain ПУНКТ [--tables ПАПКА] [--level min|avg|max] [--format text|json]\n"
+    "      Расчет одной цепочки по шагам, как его делает окно после двух кнопок цен\n"
+    "      уровня --level и «Расчет». ПУНКТ — номер фабрики в списке, от 0 до 95 (столбец\n"
+    "      «Пункт» отчета). Последние семь чисел — результаты расчета, как в report.\n"
+    "\n"
+    "  kelm-chains levels [--tables ПАПКА] [--format text|csv|json] [--sort list|income]\n"
+    "      Доход цепочки за сутки для каждой фабрики при всех девяти сочетаниях уровней\n"
+    "      цен ресурсов и продажи, и безубыточная цена: наименьшая цена продажи главного\n"
+    "      продукта, при которой доход цепочки не меньше 0 (ресурсы по средним ценам).\n"
+    "      --sort income — по доходу при средних ценах, от большего к меньшему.\n"
     "\n"
     "  kelm-chains --help      эта справка\n"
     "  kelm-chains --version   версия программы\n"
     "\n"
     "ПАПКА содержит wares.csv и stations.csv; по умолчанию это tables в текущей папке.\n";
 
-enum class Command { Check, Report, Help, Version };
-enum class Format { Text, Csv, Json };
+enum class Command { Check, Report, Explain, Levels, Help, Version };
+enum class Format { Text, Csv, Json, Html };
 
 struct Options {
     Command Action = Command::Help;
@@ -48,7 +65,47 @@ struct Options {
     PriceLevel Level = PriceLevel::Average;
     Format Output = Format::Text;
     bool SortByIncome = false;
+    int Item = -1;  // explain: the combo-box index
 };
+
+struct NamedCommand {
+    const char* Name;
+    Command Action;
+    std::vector<std::string> Options;  // besides --tables
+    std::vector<std::pair<std::string, Format>> Formats;
+};
+
+const std::vector<NamedCommand>& Commands() {
+    static const std::vector<NamedCommand> commands = {
+        {"check", Command::Check, {}, {}},
+        {"report", Command::Report, {"--level", "--format", "--sort"},
+         {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}}},
+        {"explain", Command::Explain, {"--level", "--format"}, {{"text", Format::Text}, {"json", Format::Json}}},
+        {"levels", Command::Levels, {"--format", "--sort"},
+         {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}},
+    };
+    return commands;
+}
+
+// "a, b или c".
+std::string Alternatives(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " или " : ", ") + names[i];
+    return text;
+}
+
+std::string CommandNames() {
+    std::vector<std::string> names;
+    for (const NamedCommand& command : Commands()) names.push_back(command.Name);
+    return Alternatives(names);
+}
+
+// A list item as a whole decimal number in the list's range.
+std::optional<int> ParseItem(const std::string& text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    int item = std::stoi(text);
+    return item < static_cast<int>(kFactoryCount) ? std::optional<int>(item) : std::nullopt;
+}
 
 // Text the tool writes itself is CP1251 like all program text; output is UTF-8.
 std::string Utf8(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
@@ -60,7 +117,7 @@ std::string Quoted(const std::string& argument) { return Utf8("«") + CommandLin
 std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& error) {
     Options options;
     if (args.empty()) {
-        error = Utf8("не указана команда: check или report");
+        error = Utf8("не указана команда: " + CommandNames());
         return std::nullopt;
     }
     const std::string& command = args[0];
@@ -69,16 +126,15 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
         options.Action = Command::Version;
         return options;
     }
-    if (command == "check") {
-        options.Action = Command::Check;
-    } else if (command == "report") {
-        options.Action = Command::Report;
-    } else {
-        error = Utf8("неизвестная команда ") + Quoted(command) + Utf8(": нужна check или report");
+    auto named = std::find_if(Commands().begin(), Commands().end(),
+                              [&](const NamedCommand& c) { return command == c.Name; });
+    if (named == Commands().end()) {
+        error = Utf8("неизвестная команда ") + Quoted(command) + Utf8(": нужна " + CommandNames());
         return std::nullopt;
     }
+    options.Action = named->Action;
 
-    bool report = options.Action == Command::Report;
+    bool explain = options.Action == Command::Explain;
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string name = args[i], value;
         bool hasValue = false;
@@ -91,7 +147,18 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
             options.Action = Command::Help;
             return options;
         }
-        bool known = name == "--tables" || (report && (name == "--level" || name == "--format" || name == "--sort"));
+        if (explain && options.Item < 0 && name.rfind("-", 0) != 0) {
+            std::optional<int> item = ParseItem(name);
+            if (!item) {
+                error = Utf8("нет пункта ") + Quoted(name) + Utf8(FormatInts(": номера пунктов от 0 до %d",
+                                                                             static_cast<std::int32_t>(kFactoryCount) - 1));
+                return std::nullopt;
+            }
+            options.Item = *item;
+            continue;
+        }
+        bool known = name == "--tables" ||
+                     std::find(named->Options.begin(), named->Options.end(), name) != named->Options.end();
         if (!known) {
             error = Utf8("неизвестный параметр ") + Quoted(name) + Utf8(" команды ") + command;
             return std::nullopt;
@@ -119,15 +186,21 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
             else if (value == "max") options.Level = PriceLevel::Maximum;
             else return bad("min, avg или max");
         } else if (name == "--format") {
-            if (value == "text") options.Output = Format::Text;
-            else if (value == "csv") options.Output = Format::Csv;
-            else if (value == "json") options.Output = Format::Json;
-            else return bad("text, csv или json");
+            std::vector<std::string> names;
+            for (const auto& [formatName, format] : named->Formats) {
+                if (value == formatName) options.Output = format;
+                names.push_back(formatName);
+            }
+            if (std::find(names.begin(), names.end(), value) == names.end()) return bad(Alternatives(names).c_str());
         } else {
             if (value == "list") options.SortByIncome = false;
             else if (value == "income") options.SortByIncome = true;
             else return bad("list или income");
         }
+    }
+    if (explain && options.Item < 0) {
+        error = Utf8("после explain нужен номер пункта");
+        return std::nullopt;
     }
     return options;
 }
@@ -175,38 +248,77 @@ int RunCheck(const Options& options, ToolOutput& output) {
     return problems == 0 ? kExitOk : kExitProblems;
 }
 
-int RunReport(const Options& options, ToolOutput& output) {
-    const std::string prefix = "kelm-chains: ";
+const std::string kPrefix = "kelm-chains: ";
+
+// The tables for a command that calculates: nothing, with the reason in output.Err, when
+// they cannot be read. A command over every chain needs at least one complete chain and
+// is told how many it leaves out.
+std::optional<LoadedTables> TablesToCalculate(const Options& options, ToolOutput& output, bool everyChain) {
     if (!FolderExists(options.Tables)) {
-        output.Err += prefix + MissingFolderLine(options.Tables);
-        return kExitProblems;
+        output.Err += kPrefix + MissingFolderLine(options.Tables);
+        return std::nullopt;
     }
     LoadedTables loaded = LoadAndCheck(options.Tables);
     bool unreadable = false;
     for (const TableSource* source : {&loaded.Report.Wares, &loaded.Report.Stations}) {
         if (source->Read) continue;
-        output.Err += prefix + CommandLineText(source->Path) + ": " + Utf8("файл не найден или не читается") + "\n";
+        output.Err += kPrefix + CommandLineText(source->Path) + ": " + Utf8("файл не найден или не читается") + "\n";
         unreadable = true;
     }
-    if (unreadable) return kExitProblems;
+    if (unreadable) return std::nullopt;
+    if (!everyChain) return loaded;
 
     int complete = loaded.Check.CompleteCount();
     if (complete == 0) {
-        output.Err += Utf8(prefix + "ни у одной фабрики списка нет полной цепочки; подробности: kelm-chains check\n");
-        return kExitProblems;
+        output.Err += Utf8(kPrefix + "ни у одной фабрики списка нет полной цепочки; подробности: kelm-chains check\n");
+        return std::nullopt;
     }
     if (complete < static_cast<int>(kFactoryCount)) {
-        output.Err += Utf8(prefix + FormatInts("фабрик с неполными цепочками: %d, их нет в отчете; подробности: "
-                                              "kelm-chains check\n",
-                                              static_cast<std::int32_t>(kFactoryCount) - complete));
+        output.Err += Utf8(kPrefix + FormatInts("фабрик с неполными цепочками: %d, их нет в отчете; подробности: "
+                                               "kelm-chains check\n",
+                                               static_cast<std::int32_t>(kFactoryCount) - complete));
     }
+    return loaded;
+}
 
-    std::vector<ReportRow> rows = BuildReport(loaded.Tables, loaded.Check, options.Level);
+int RunReport(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, true);
+    if (!loaded) return kExitProblems;
+    std::vector<ReportRow> rows = BuildReport(loaded->Tables, loaded->Check, options.Level);
     if (options.SortByIncome) SortByChainIncome(rows);
     switch (options.Output) {
         case Format::Json: output.Out += JsonReport(rows); break;
         case Format::Csv: output.Out += CsvReport(rows); break;
         case Format::Text: output.Out += TextReport(rows); break;
+        case Format::Html: output.Out += HtmlReport(rows, options.Level); break;
+    }
+    return kExitOk;
+}
+
+int RunExplain(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, false);
+    if (!loaded) return kExitProblems;
+    std::optional<Explanation> explanation;
+    if (loaded->Check.Complete[static_cast<std::size_t>(options.Item)])
+        explanation = ExplainChain(loaded->Tables, options.Item, options.Level);
+    if (!explanation) {
+        output.Err += Utf8(kPrefix + FormatInts("у пункта %d неполная цепочка; подробности: kelm-chains check\n",
+                                               static_cast<std::int32_t>(options.Item)));
+        return kExitProblems;
+    }
+    output.Out += options.Output == Format::Json ? ExplanationJson(*explanation) : ExplanationText(*explanation);
+    return kExitOk;
+}
+
+int RunLevels(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, true);
+    if (!loaded) return kExitProblems;
+    std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check);
+    if (options.SortByIncome) SortByAverageIncome(rows);
+    switch (options.Output) {
+        case Format::Json: output.Out += LevelsJson(rows); break;
+        case Format::Csv: output.Out += LevelsCsv(rows); break;
+        default: output.Out += LevelsText(rows); break;
     }
     return kExitOk;
 }
@@ -225,6 +337,8 @@ int RunKelmChains(const std::vector<std::string>& args, ToolOutput& output) {
         case Command::Version: output.Out += "kelm-chains " KELM_VERSION_TEXT "\n"; return kExitOk;
         case Command::Check: return RunCheck(*options, output);
         case Command::Report: return RunReport(*options, output);
+        case Command::Explain: return RunExplain(*options, output);
+        case Command::Levels: return RunLevels(*options, output);
     }
     return kExitUsage;
 }

@@ -5,6 +5,24 @@
 
 #include "toolkit/cp1251.h"
 
+const char* LevelKey(PriceLevel level) {
+    switch (level) {
+        case PriceLevel::Minimum: return "min";
+        case PriceLevel::Maximum: return "max";
+        case PriceLevel::Average: break;
+    }
+    return "avg";
+}
+
+const char* LevelWords(PriceLevel level, bool plural) {
+    switch (level) {
+        case PriceLevel::Minimum: return plural ? "минимальные" : "минимальная";
+        case PriceLevel::Maximum: return plural ? "максимальные" : "максимальная";
+        case PriceLevel::Average: break;
+    }
+    return plural ? "средние" : "средняя";
+}
+
 std::string JsonString(const std::string& cp1251) {
     std::string text = "\"";
     for (char c : Cp1251ToUtf8(cp1251)) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/chain_model.h"
+#include "calc/price_level.h"
 
 // Pieces every output format of the tool is made of. Cells and values come in as CP1251
 // program text and leave as UTF-8.
@@ -12,6 +13,16 @@
 inline constexpr std::array<const char*, 7> kResultKeys = {"main_cost",    "support1_cost", "support2_cost",
                                                            "support3_cost", "total_cost",   "main_income",
                                                            "chain_income"};
+
+inline constexpr std::array<PriceLevel, 3> kPriceLevels = {PriceLevel::Minimum, PriceLevel::Average,
+                                                           PriceLevel::Maximum};
+
+// "min", "avg" or "max": the level as options and JSON keys name it.
+const char* LevelKey(PriceLevel level);
+
+// The level in words, CP1251: plural as for resource prices ("средние"), singular as for
+// the sale price ("средняя").
+const char* LevelWords(PriceLevel level, bool plural);
 
 // A JSON string literal, quotes included.
 std::string JsonString(const std::string& cp1251);

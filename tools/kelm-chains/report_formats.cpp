@@ -46,9 +46,7 @@ std::string CsvReport(const std::vector<ReportRow>& rows) {
 }
 
 std::string TextReport(const std::vector<ReportRow>& rows) {
-    std::vector<std::vector<std::string>> table = {{"Пункт", "Фабрика", "Затраты: главная", "фабрика 1",
-                                                    "фабрика 2", "фабрика 3", "всего", "Доход за сутки: фабрики",
-                                                    "цепочки"}};
+    std::vector<std::vector<std::string>> table = {{kReportColumns.begin(), kReportColumns.end()}};
     for (const ReportRow& row : rows) {
         std::vector<std::string> cells = {IntToText(row.Item), row.Name};
         for (const std::string* result : ResultTexts(row)) cells.push_back(*result);

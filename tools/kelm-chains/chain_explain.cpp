@@ -1,0 +1,175 @@
+#include "chain_explain.h"
+
+#include <array>
+#include <vector>
+
+#include "chain_report.h"
+#include "output_text.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/text_convert.h"
+
+namespace {
+
+// Each factory's product reaches the factory after it in the order of the calculation.
+constexpr std::array<FactorySlot, 4> kCalculationOrder = {kSupport2, kSupport1, kSupport3, kMain};
+
+const char* RoleKey(FactorySlot slot) {
+    constexpr std::array<const char*, 4> keys = {"main", "support1", "support2", "support3"};
+    return keys[slot];
+}
+
+std::string RoleTitle(FactorySlot slot) {
+    return slot == kMain ? std::string("Главная фабрика") : FormatInts("Фабрика поддержки %d", static_cast<std::int32_t>(slot));
+}
+
+// Where a support factory's transfer price goes.
+const char* ConsumerText(FactorySlot slot) {
+    return slot == kSupport2 ? "передается фабрике поддержки 1" : "передается главной фабрике";
+}
+
+const SupportWorking& Support(const Explanation& e, FactorySlot slot) {
+    return e.Figures.Working.Supports[slot - kSupport1];
+}
+
+// The rows the grid shows: those with a ware or a quantity.
+std::vector<const ResourceRowTexts*> ListedRows(const FactoryTexts& factory) {
+    std::vector<const ResourceRowTexts*> rows;
+    for (const ResourceRowTexts& row : factory.Rows)
+        if (!row.Name.empty() || !row.Quantity.empty()) rows.push_back(&row);
+    return rows;
+}
+
+std::string TransferRule(const SupportWorking& support) {
+    if (!support.UnitCost.Known()) return "";
+    return support.MinimumTaken ? "минимальная цена не ниже себестоимости" : "себестоимость выше минимальной цены";
+}
+
+std::string Seconds(const Ware& product) { return IntToText(product.CycleSeconds) + " с"; }
+
+std::string ScaledCostFormula(const Explanation& e, FactorySlot slot) {
+    return Seconds(*e.Links.Products[kMain]) + " · " + UnroundedText(Support(e, slot).CycleCost) + " / " +
+           Seconds(*e.Links.Products[slot]) + " = " + UnroundedText(Support(e, slot).CostPerMainCycle);
+}
+
+std::string SupportCostsTerms(const Explanation& e) {
+    std::string terms;
+    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3})
+        terms += " - " + UnroundedText(Support(e, slot).CostPerMainCycle);
+    return terms;
+}
+
+std::string FactoryText(const Explanation& e, FactorySlot slot) {
+    const FactoryTexts& factory = e.Model[slot];
+    const Ware& product = *e.Links.Products[slot];
+    std::string text = RoleTitle(slot) + ": " + factory.Name + "\n";
+    std::string productLine = "Продукт: " + product.Name + ", цикл " + factory.Cycle + ", выпуск " + factory.Output;
+    if (slot == kMain) productLine += ", цена продажи " + factory.SalePrice;
+    std::vector<std::vector<std::string>> rows = {{"", productLine}};
+    std::vector<std::vector<std::string>> grid = {{"", "Ресурс", "Кол-во", "Цена покупки", "Стоимость"}};
+    for (const ResourceRowTexts* row : ListedRows(factory))
+        grid.push_back({"", row->Name, row->Quantity, row->Price, UnroundedText(RowCost(*row))});
+    std::string lines = AlignedColumns(rows, {1}) + AlignedColumns(grid, {1});
+
+    std::vector<std::vector<std::string>> working;
+    if (slot == kMain) {
+        working.push_back({"", "Затраты за цикл:", UnroundedText(e.Figures.Working.MainCycleCost)});
+    } else {
+        const SupportWorking& s = Support(e, slot);
+        std::string rule = TransferRule(s);
+        working.push_back({"", "Затраты за цикл:", UnroundedText(s.CycleCost)});
+        working.push_back({"", "Себестоимость единицы:", UnroundedText(s.CycleCost) + " / " +
+                                                             IntToText(product.UnitsPerCycle) + " = " +
+                                                             UnroundedText(s.UnitCost)});
+        working.push_back({"", "Минимальная цена:", IntToText(product.MinPrice)});
+        working.push_back({"", "Цена передачи:", factory.SalePrice + (rule.empty() ? "" : " (" + rule + ")") + ", " +
+                                                     ConsumerText(slot)});
+        working.push_back({"", "Затраты за цикл главной фабрики:", ScaledCostFormula(e, slot)});
+    }
+    return Cp1251ToUtf8(text) + lines + AlignedColumns(working, {1, 2});
+}
+
+}  // namespace
+
+std::optional<Explanation> ExplainChain(const Catalogue& catalogue, int item, PriceLevel level) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    if (!chain) return std::nullopt;
+    Explanation e;
+    e.Item = item;
+    e.Level = level;
+    e.Links = *chain;
+    std::optional<ChainFigures> figures = CalculateAtLevels(e.Model, catalogue, item, level, level);
+    if (!figures) return std::nullopt;
+    e.Figures = *figures;
+    return e;
+}
+
+std::string ExplanationText(const Explanation& e) {
+    const ChainWorking& w = e.Figures.Working;
+    std::string heading = FormatInts("Пункт %d: ", static_cast<std::int32_t>(e.Item)) + e.Model[kMain].Name +
+                          FormatInts(" (фабрика № %d)\n", e.Links.MainStation) + "Цены ресурсов: " +
+                          LevelWords(e.Level, true) + ", цена продажи продукта: " + LevelWords(e.Level, false) +
+                          ".\nФабрики поддержки передают продукт по себестоимости, но не ниже минимальной цены.\n";
+    std::string text = Cp1251ToUtf8(heading);
+    for (FactorySlot slot : kCalculationOrder) (text += '\n') += FactoryText(e, slot);
+
+    std::string mainCost = UnroundedText(w.MainCycleCost);
+    std::string perCycle = UnroundedText(w.MainIncomePerCycle);
+    const Ware& product = *e.Links.Products[kMain];
+    std::string sum = mainCost;
+    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3}) sum += " + " + UnroundedText(Support(e, slot).CostPerMainCycle);
+    std::vector<std::vector<std::string>> totals = {
+        {"", "Суммарные затраты:", sum + " = " + UnroundedText(w.TotalCost)},
+        {"", "Выручка главной фабрики:", e.Model[kMain].SalePrice + " · " + IntToText(product.UnitsPerCycle) + " = " +
+                                             UnroundedText(w.Revenue)},
+        {"", "Доход главной фабрики:", UnroundedText(w.Revenue) + " - " + mainCost + " = " + perCycle},
+        {"", "Доход цепочки:", perCycle + SupportCostsTerms(e) + " = " + UnroundedText(w.ChainIncomePerCycle)},
+        {"", "Циклов за сутки:", "86400 с / " + Seconds(product) + " = " + UnroundedText(w.DayFactor)},
+        {"", "Доход за сутки:", "циклов за сутки · доход за цикл, без дробной части"},
+    };
+    std::vector<std::vector<std::string>> results;
+    for (const ResultLabel& label : kResultLabels) results.push_back({"", label.Caption, e.Model.Results.*label.Text});
+    text += Cp1251ToUtf8("\nЗа цикл главной фабрики\n") + AlignedColumns(totals, {1, 2});
+    text += Cp1251ToUtf8("\nРезультаты расчета\n") + AlignedColumns(results, {1});
+    return text;
+}
+
+std::string ExplanationJson(const Explanation& e) {
+    const ChainWorking& w = e.Figures.Working;
+    auto field = [](const char* key, const std::string& cp1251) { return std::string("\"") + key + "\": " + JsonString(cp1251); };
+    std::string json = "{\"item\": " + std::to_string(e.Item) + ", \"station\": " + std::to_string(e.Links.MainStation) +
+                       ", " + field("name", e.Model[kMain].Name) + ", \"level\": \"" + LevelKey(e.Level) + "\",\n";
+    json += " \"factories\": [";
+    for (std::size_t i = 0; i < kCalculationOrder.size(); ++i) {
+        FactorySlot slot = kCalculationOrder[i];
+        const FactoryTexts& factory = e.Model[slot];
+        const Ware& product = *e.Links.Products[slot];
+        json += std::string(i ? ",\n  " : "\n  ") + "{\"role\": \"" + RoleKey(slot) + "\", " + field("name", factory.Name) +
+                ", " + field("product", product.Name) + ", " + field("cycle", factory.Cycle) +
+                ", \"cycle_seconds\": " + std::to_string(product.CycleSeconds) + ", " + field("output", factory.Output) +
+                ", " + field("sale_price", factory.SalePrice) + ",\n   \"resources\": [";
+        std::vector<const ResourceRowTexts*> rows = ListedRows(factory);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            json += std::string(r ? ", " : "") + "{" + field("ware", rows[r]->Name) + ", " +
+                    field("quantity", rows[r]->Quantity) + ", " + field("price", rows[r]->Price) + ", " +
+                    field("cost", UnroundedText(RowCost(*rows[r]))) + "}";
+        json += "],\n   ";
+        if (slot == kMain) {
+            json += field("cycle_cost", UnroundedText(w.MainCycleCost)) + "}";
+            continue;
+        }
+        const SupportWorking& s = Support(e, slot);
+        const char* rule = !s.UnitCost.Known() ? "null" : s.MinimumTaken ? "\"minimum_price\"" : "\"unit_cost\"";
+        json += field("cycle_cost", UnroundedText(s.CycleCost)) + ", " + field("unit_cost", UnroundedText(s.UnitCost)) +
+                ", " + field("minimum_price", IntToText(product.MinPrice)) + ", " +
+                field("transfer_price", factory.SalePrice) + ", \"transfer_rule\": " + rule + ", " +
+                field("cost_per_main_cycle", UnroundedText(s.CostPerMainCycle)) + "}";
+    }
+    json += "],\n " + field("total_cost_unrounded", UnroundedText(w.TotalCost)) + ", " +
+            field("revenue", UnroundedText(w.Revenue)) + ", " +
+            field("main_income_per_cycle", UnroundedText(w.MainIncomePerCycle)) + ", " +
+            field("chain_income_per_cycle", UnroundedText(w.ChainIncomePerCycle)) + ", " +
+            field("day_factor", UnroundedText(w.DayFactor)) + ",\n";
+    for (std::size_t k = 0; k < kResultLabels.size(); ++k)
+        json += std::string(k ? ", " : " ") + field(kResultKeys[k], e.Model.Results.*kResultLabels[k].Text);
+    return json + "}\n";
+}

@@ -1,0 +1,142 @@
+#include "chain_levels.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "calc/chain_calculation.h"
+#include "calc/chain_view.h"
+#include "chain_report.h"
+#include "data/factory_list.h"
+#include "output_text.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/text_convert.h"
+
+namespace {
+
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// The highest sale price p with p times units within 32 bits.
+std::int32_t HighestSalePrice(std::int32_t units) {
+    std::int64_t limit = units > 0 ? kInt32Max / units : units < 0 ? (kInt32Max + 1) / -std::int64_t{units} : kInt32Max;
+    return static_cast<std::int32_t>(std::min(limit, kInt32Max));
+}
+
+// "RESOURCE/SALE" as the JSON keys and the CSV header name a pair of levels.
+std::string PairKey(std::size_t resource, std::size_t sale) {
+    return std::string(LevelKey(kPriceLevels[resource])) + "/" + LevelKey(kPriceLevels[sale]);
+}
+
+std::string BreakEvenText(const LevelsRow& row, const std::string& none) {
+    return row.BreakEven ? IntToText(*row.BreakEven) : none;
+}
+
+std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item) {
+    LevelsRow row;
+    row.Item = item;
+    row.Station = FactoryList[static_cast<std::size_t>(item)];
+    for (std::size_t r = 0; r < kPriceLevels.size(); ++r) {
+        for (std::size_t s = 0; s < kPriceLevels.size(); ++s) {
+            ChainModel model;
+            std::optional<ChainFigures> figures =
+                CalculateAtLevels(model, catalogue, item, kPriceLevels[r], kPriceLevels[s]);
+            if (!figures) return std::nullopt;
+            row.Name = model[kMain].Name;
+            row.ChainIncome[r][s] = model.Results.ChainIncome;
+            if (kPriceLevels[r] == PriceLevel::Average && kPriceLevels[s] == PriceLevel::Average)
+                row.AverageIncome = figures->ChainIncome;
+        }
+    }
+    row.BreakEven = BreakEvenSalePrice(catalogue, item);
+    return row;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item) {
+    std::optional<Chain> chain = ChainOfItem(catalogue, item);
+    ChainModel model;
+    if (!chain || !ShowChain(model, catalogue, item)) return std::nullopt;
+    auto pays = [&](std::int32_t price) {
+        model[kMain].SalePrice = IntToText(price);
+        std::optional<ChainFigures> figures = CalculateChain(model, catalogue, item);
+        return figures && figures->ChainIncome.Known() && figures->ChainIncome.Value >= 0;
+    };
+    // The sale price enters only the revenue, p times units; everything after it subtracts
+    // or multiplies by values p does not change, and each such step (rounded to double, then
+    // truncated) keeps the order of its inputs. So the income is monotone in p, one way or
+    // the other, and "pays" switches at most once: when p = 0 does not pay but the highest
+    // p does, it switches from not paying to paying and halving finds the switch.
+    if (pays(0)) return 0;
+    std::int32_t notPaying = 0, paying = HighestSalePrice(chain->Products[kMain]->UnitsPerCycle);
+    if (!pays(paying)) return std::nullopt;
+    while (paying - notPaying > 1) {
+        std::int32_t middle = notPaying + (paying - notPaying) / 2;
+        (pays(middle) ? paying : notPaying) = middle;
+    }
+    return paying;
+}
+
+std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check) {
+    std::vector<LevelsRow> rows;
+    for (std::size_t i = 0; i < kFactoryCount; ++i) {
+        if (!check.Complete[i]) continue;
+        if (std::optional<LevelsRow> row = LevelsOf(catalogue, static_cast<int>(i))) rows.push_back(std::move(*row));
+    }
+    return rows;
+}
+
+void SortByAverageIncome(std::vector<LevelsRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const LevelsRow& a, const LevelsRow& b) {
+        return HigherIncomeFirst(a.AverageIncome, b.AverageIncome);
+    });
+}
+
+std::string LevelsText(const std::vector<LevelsRow>& rows) {
+    const std::array<const char*, 3> names = {"мин", "сред", "макс"};
+    std::vector<std::string> header = {"Пункт", "Фабрика"};
+    for (const char* resource : names)
+        for (const char* sale : names) header.push_back(std::string(resource) + "/" + sale);
+    header.push_back("Безубыточная цена");
+    std::vector<std::vector<std::string>> table = {header};
+    for (const LevelsRow& row : rows) {
+        std::vector<std::string> cells = {IntToText(row.Item), row.Name};
+        for (const auto& bySale : row.ChainIncome) cells.insert(cells.end(), bySale.begin(), bySale.end());
+        cells.push_back(BreakEvenText(row, "нет"));
+        table.push_back(std::move(cells));
+    }
+    std::string legend = "Доход цепочки за сутки при ценах ресурсов/цене продажи продукта: минимальных, средних,\n"
+                         "максимальных. Безубыточная цена: наименьшая цена продажи главного продукта, при которой\n"
+                         "доход цепочки за сутки не меньше 0, при средних ценах ресурсов.\n\n";
+    return Cp1251ToUtf8(legend) + AlignedColumns(std::move(table), {1});
+}
+
+std::string LevelsCsv(const std::vector<LevelsRow>& rows) {
+    std::string text = "item;station;name";
+    for (std::size_t r = 0; r < 3; ++r)
+        for (std::size_t s = 0; s < 3; ++s) (text += ';') += PairKey(r, s);
+    text += ";break_even_sale_price\n";
+    for (const LevelsRow& row : rows) {
+        std::vector<std::string> fields = {std::to_string(row.Item), std::to_string(row.Station), CsvField(row.Name)};
+        for (const auto& bySale : row.ChainIncome)
+            for (const std::string& income : bySale) fields.push_back(CsvField(income));
+        fields.push_back(BreakEvenText(row, ""));
+        for (std::size_t i = 0; i < fields.size(); ++i) (text += i ? ";" : "") += fields[i];
+        text += '\n';
+    }
+    return text;
+}
+
+std::string LevelsJson(const std::vector<LevelsRow>& rows) {
+    std::string text = "[";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LevelsRow& row = rows[i];
+        text += i ? ",\n  {" : "\n  {";
+        text += "\"item\": " + std::to_string(row.Item) + ", \"station\": " + std::to_string(row.Station) +
+                ", \"name\": " + JsonString(row.Name) + ", \"chain_income\": {";
+        for (std::size_t r = 0; r < 3; ++r)
+            for (std::size_t s = 0; s < 3; ++s)
+                text += (r + s ? ", \"" : "\"") + PairKey(r, s) + "\": " + JsonString(row.ChainIncome[r][s]);
+        text += "}, \"break_even_sale_price\": " + BreakEvenText(row, "null") + "}";
+    }
+    return text + (rows.empty() ? "]\n" : "\n]\n");
+}
