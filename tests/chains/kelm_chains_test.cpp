@@ -2,64 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "core/temp_folder.h"
+#include "chains/example_tables.h"
 #include "data/table_loader.h"
-#include "toolkit/cp1251.h"
+#include "output_text.h"
 
 namespace {
 
-// The example chain of the cost calculation as table files: stations 0 to 2 are the
-// support factories, every station of the list from 3 to 120 is the main factory.
-struct ExampleTables {
-    std::vector<std::string> Wares = {
-        "Товар;80;100;120;10;00:10:00", "Деталь;10;12;14;4;00:20:00", "Сплав;2;3;5;5;00:05:00",
-        "Топливо;60;70;80;2;00:15:00",  "Руда;15;20;25;1;00:01:00",   "Уголь;2;3;4;1;00:01:00",
-        "Вода;8;10;12;1;00:01:00",      "Газ;20;25;30;1;00:01:00",    "Люкс;150;200;250;10;00:10:00",
-    };
-    std::vector<std::string> Stations = {
-        "Цех деталей;1;2;5;2;0;10;1;0;0;0;0;0",
-        "Плавильня;2;1;6;0;0;2;0;0;0;0;0;0",
-        "Нефтебаза;3;1;7;0;0;4;0;0;0;0;0;0",
-    };
-    static constexpr const char* kMainStation = "Завод;0;3;4;1;3;5;2;1;0;0;1;2";
-
-    ExampleTables() { Stations.resize(121, kMainStation); }
-
-    static std::string FileText(const std::vector<std::string>& records) {
-        std::string text = "// example\r\n" + std::to_string(records.size()) + "\r\n";
-        for (const std::string& record : records) text += record + "\r\n";
-        return text;
-    }
-};
-
 // File line of a station record: after the comment and the count line.
 int StationLine(int station) { return station + 3; }
-
-struct ToolRun {
-    int ExitCode;
-    ToolOutput Output;
-};
-
-ToolRun Tool(std::vector<std::string> args) {
-    ToolRun run;
-    run.ExitCode = RunKelmChains(args, run.Output);
-    return run;
-}
-
-std::string Utf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
 
 std::size_t CodePoints(const std::string& utf8) {
     std::size_t count = 0;
@@ -67,16 +22,8 @@ std::size_t CodePoints(const std::string& utf8) {
     return count;
 }
 
-struct KelmChains : testing::Test {
-    TempFolder folder;
-    ExampleTables tables;
-
-    std::string Write() {
-        folder.Write("wares.csv", ExampleTables::FileText(tables.Wares));
-        folder.Write("stations.csv", ExampleTables::FileText(tables.Stations));
-        return folder.Path();
-    }
-};
+using namespace example;
+using KelmChains = ToolTest;
 
 TEST_F(KelmChains, CheckFindsNothingWrongInTheExample) {
     ToolRun run = Tool({"check", "--tables", Write()});
@@ -167,6 +114,140 @@ TEST_F(KelmChains, ABrokenChainIsReportedByCheckAndLeftOutOfTheReport) {
     EXPECT_NE(report.Output.Out.find("\"item\": 26,"), std::string::npos);
     EXPECT_EQ(report.Output.Err,
               Utf8("kelm-chains: фабрик с неполными цепочками: 1, их нет в отчете; подробности: kelm-chains check\n"));
+
+    ToolRun explain = Tool({"explain", "25", "--tables", path});
+    EXPECT_EQ(explain.ExitCode, kExitProblems);
+    EXPECT_EQ(explain.Output.Out, "");
+    EXPECT_EQ(explain.Output.Err, Utf8("kelm-chains: у пункта 25 неполная цепочка; подробности: kelm-chains check\n"));
+}
+
+TEST_F(KelmChains, ExplainShowsTheWorkedExampleStepByStep) {
+    std::string path = Write();
+    ToolRun json = Tool({"explain", "0", "--tables", path, "--format", "json"});
+    ASSERT_EQ(json.ExitCode, kExitOk) << json.Output.Err;
+    // In the order of the calculation: support 2 feeds support 1, supports 1 and 3 feed the main factory.
+    const char* steps[] = {
+        R"("level": "avg")",
+        R"("role": "support2")", R"({"ware": "Вода", "quantity": "2", "price": "10", "cost": "20"})",
+        R"("cycle_cost": "20", "unit_cost": "4", "minimum_price": "2", "transfer_price": "4", "transfer_rule": "unit_cost", "cost_per_main_cycle": "40")",
+        R"("role": "support1")", R"({"ware": "Сплав", "quantity": "1", "price": "4", "cost": "4"})",
+        R"("cycle_cost": "34", "unit_cost": "8.5", "minimum_price": "10", "transfer_price": "10", "transfer_rule": "minimum_price", "cost_per_main_cycle": "17")",
+        R"("role": "support3")",
+        R"("cycle_cost": "100", "unit_cost": "50", "minimum_price": "60", "transfer_price": "60", "transfer_rule": "minimum_price", "cost_per_main_cycle": "66.6666666666667")",
+        R"("role": "main")", R"("sale_price": "100")", R"({"ware": "Деталь", "quantity": "2", "price": "10", "cost": "20"})",
+        R"("cycle_cost": "180"})",
+        R"("total_cost_unrounded": "303.666666666667", "revenue": "1000", "main_income_per_cycle": "820", "chain_income_per_cycle": "696.333333333333", "day_factor": "144")",
+        R"("main_cost": "180", "support1_cost": "17", "support2_cost": "40", "support3_cost": "66", "total_cost": "303", "main_income": "118080", "chain_income": "100272"})",
+    };
+    std::size_t at = 0;
+    for (const char* step : steps) {
+        at = json.Output.Out.find(Utf8(step), at);
+        ASSERT_NE(at, std::string::npos) << step << "\n" << json.Output.Out;
+    }
+
+    ToolRun text = Tool({"explain", "0", "--tables", path, "--level", "max"});
+    ASSERT_EQ(text.ExitCode, kExitOk) << text.Output.Err;
+    EXPECT_NE(text.Output.Out.find(Utf8("Цены ресурсов: максимальные, цена продажи продукта: максимальная.")),
+              std::string::npos);
+    EXPECT_NE(text.Output.Out.find(Utf8("  Себестоимость единицы:            44 / 4 = 11\n")), std::string::npos)
+        << text.Output.Out;
+    std::vector<std::string> lines = Lines(text.Output.Out);
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(lines.back(), Utf8("  Доход цепочки за сутки:                      121392"));
+}
+
+// The example chain's income per day worked out apart from the tool: resources at level
+// `level` (0 minimum, 1 average, 2 maximum, prices as in the example wares), the main
+// product sold at `sale`.
+double ExampleChainIncome(int level, double sale) {
+    const double water[] = {8, 10, 12}, coal[] = {2, 3, 4}, gas[] = {20, 25, 30}, ore[] = {15, 20, 25};
+    double c2 = 2 * water[level], t2 = std::max(2.0, c2 / 5);
+    double c1 = 10 * coal[level] + std::trunc(t2), t1 = std::max(10.0, c1 / 4);
+    double c3 = 4 * gas[level], t3 = std::max(60.0, c3 / 2);
+    double cM = 5 * ore[level] + 2 * std::trunc(t1) + std::trunc(t3);
+    double perCycle = sale * 10 - cM - 600 * c1 / 1200 - 600 * c2 / 300 - 600 * c3 / 900;
+    return std::trunc(86400.0 / 600 * perCycle);
+}
+
+TEST_F(KelmChains, LevelsAndBreakEvenAgreeWithArithmeticByHand) {
+    tables.Stations[50] = "Фабрика люкса;8;3;4;1;3;5;2;1;0;0;1;2";  // item 25, same costs, sold at 150/200/250
+    // Item 1: support 2 uses so much water that no sale price within 32 bits pays for it.
+    tables.Stations[4] = "Убыточный завод;0;3;4;1;3;5;2;1;0;0;121;2";
+    tables.Stations.push_back("Большая плавильня;2;1;6;0;0;200000000;0;0;0;0;0;0");
+    std::string path = Write();
+    ToolRun json = Tool({"levels", "--tables", path, "--format", "json"});
+    ASSERT_EQ(json.ExitCode, kExitOk) << json.Output.Err;
+    std::vector<std::string> lines = Lines(json.Output.Out);
+    ASSERT_EQ(lines.size(), 98u);
+
+    const char* keys[] = {"min", "avg", "max"};
+    struct Case {
+        int item;
+        double salePrices[3];
+    };
+    for (Case c : {Case{0, {80, 100, 120}}, Case{25, {150, 200, 250}}}) {
+        const std::string& line = lines[static_cast<std::size_t>(c.item) + 1];
+        for (int r = 0; r < 3; ++r)
+            for (int s = 0; s < 3; ++s) {
+                std::string key = std::string(keys[r]) + "/" + keys[s];
+                double income = ExampleChainIncome(r, c.salePrices[s]);
+                EXPECT_EQ(JsonField(line, key), "\"" + std::to_string(static_cast<long long>(income)) + "\"")
+                    << c.item << " " << key;
+            }
+        int breakEven = 0;
+        while (ExampleChainIncome(1, breakEven) < 0) ++breakEven;
+        EXPECT_EQ(JsonField(line, "break_even_sale_price"), std::to_string(breakEven)) << c.item;
+    }
+    EXPECT_EQ(JsonField(lines[2], "item"), "1");
+    EXPECT_EQ(JsonField(lines[2], "break_even_sale_price"), "null");
+    EXPECT_EQ(JsonField(lines[2], "avg/max").substr(0, 2), "\"-");
+    EXPECT_EQ(JsonField(lines[2], "max/max"), Utf8("\"переполнение\""));  // 12 × 200000000 leaves 32 bits
+
+    ToolRun text = Tool({"levels", "--tables", path});
+    ASSERT_EQ(text.ExitCode, kExitOk);
+    lines = Lines(text.Output.Out);
+    ASSERT_EQ(lines.size(), 101u);
+    EXPECT_EQ(lines[4].find(Utf8("Пункт  Фабрика")), 0u);
+    EXPECT_EQ(lines[6].find(Utf8("    1  Убыточный завод")), 0u);
+    EXPECT_EQ(lines[6].substr(lines[6].rfind(' ')), Utf8(" нет"));
+
+    ToolRun csv = Tool({"levels", "--tables", path, "--format", "csv", "--sort", "income"});
+    ASSERT_EQ(csv.ExitCode, kExitOk);
+    lines = Lines(csv.Output.Out);
+    ASSERT_EQ(lines.size(), 97u);
+    EXPECT_EQ(lines[0], "item;station;name;min/min;min/avg;min/max;avg/min;avg/avg;avg/max;max/min;max/avg;max/max;"
+                        "break_even_sale_price");
+    EXPECT_EQ(lines[1].substr(0, 5), "25;50");
+    EXPECT_EQ(lines[96].substr(0, 4), "1;4;");
+    EXPECT_EQ(lines[96].back(), ';');  // no break-even price
+}
+
+// Over the shipped tables: whatever explain shows on the way, it ends where report does.
+TEST(KelmChainsShipped, ExplainEndsWithTheReportsResultsForEveryChainAtEveryLevel) {
+    const std::string tables = std::string(KELM_SOURCE_DIR) + "/tables";
+    for (const char* level : {"min", "avg", "max"}) {
+        ToolRun report = Tool({"report", "--tables", tables, "--level", level, "--format", "json"});
+        ASSERT_EQ(report.ExitCode, kExitOk) << report.Output.Err;
+        std::vector<std::string> rows = Lines(report.Output.Out);
+        ASSERT_EQ(rows.size(), 98u);
+        for (std::size_t i = 1; i + 1 < rows.size(); ++i) {
+            std::string item = JsonField(rows[i], "item");
+            ToolRun json = Tool({"explain", item, "--tables", tables, "--level", level, "--format", "json"});
+            ToolRun text = Tool({"explain", item, "--tables", tables, "--level", level});
+            ASSERT_EQ(json.ExitCode, kExitOk) << json.Output.Err;
+            ASSERT_EQ(text.ExitCode, kExitOk) << text.Output.Err;
+            std::vector<std::string> lines = Lines(text.Output.Out);
+            ASSERT_GE(lines.size(), 7u);
+            for (std::size_t k = 0; k < 7; ++k) {
+                const char* key = kResultKeys[k];
+                std::string quoted = JsonField(rows[i], key);
+                EXPECT_EQ(JsonField(json.Output.Out, key), quoted) << level << " item " << item << " " << key;
+                const std::string& line = lines[lines.size() - 7 + k];
+                EXPECT_EQ(line.substr(line.rfind(' ') + 1), quoted.substr(1, quoted.size() - 2))
+                    << level << " item " << item << " " << key;
+            }
+        }
+    }
 }
 
 TEST_F(KelmChains, MissingFolderAndMissingFile) {
@@ -197,12 +278,22 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         std::string message;
     };
     const Case cases[] = {
-        {{}, "не указана команда: check или report"},
-        {{"rank"}, "неизвестная команда «rank»: нужна check или report"},
+        {{}, "не указана команда: check, report, explain или levels"},
+        {{"rank"}, "неизвестная команда «rank»: нужна check, report, explain или levels"},
         {{"check", "--level", "min"}, "неизвестный параметр «--level» команды check"},
         {{"report", "--colour"}, "неизвестный параметр «--colour» команды report"},
         {{"report", "--level", "mid"}, "неверное значение «mid» для --level: можно min, avg или max"},
-        {{"report", "--format=xml"}, "неверное значение «xml» для --format: можно text, csv или json"},
+        {{"report", "--format=xml"}, "неверное значение «xml» для --format: можно text, csv, json или html"},
+        {{"explain"}, "после explain нужен номер пункта"},
+        {{"explain", "--level", "min"}, "после explain нужен номер пункта"},
+        {{"explain", "96"}, "нет пункта «96»: номера пунктов от 0 до 95"},
+        {{"explain", "-1"}, "нет пункта «-1»: номера пунктов от 0 до 95"},
+        {{"explain", "1x"}, "нет пункта «1x»: номера пунктов от 0 до 95"},
+        {{"explain", "1", "2"}, "неизвестный параметр «2» команды explain"},
+        {{"explain", "3", "--format", "csv"}, "неверное значение «csv» для --format: можно text или json"},
+        {{"explain", "3", "--sort", "income"}, "неизвестный параметр «--sort» команды explain"},
+        {{"levels", "--level", "min"}, "неизвестный параметр «--level» команды levels"},
+        {{"levels", "--format", "html"}, "неверное значение «html» для --format: можно text, csv или json"},
         {{"report", "--sort", "name"}, "неверное значение «name» для --sort: можно list или income"},
         {{"report", "--format"}, "после --format нужно значение"},
         {{"check", "--tables="}, "после --tables нужна папка"},
@@ -216,10 +307,12 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
 }
 
 TEST(KelmChainsUsage, HelpAndVersion) {
-    for (std::vector<std::string> args : {std::vector<std::string>{"--help"}, {"-h"}, {"report", "--help"}}) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"report", "--help"}, {"explain", "--help"}}) {
         ToolRun run = Tool(args);
         EXPECT_EQ(run.ExitCode, kExitOk);
-        EXPECT_NE(run.Output.Out.find("kelm-chains report [--tables "), std::string::npos);
+        for (const char* command : {"report [--tables ", "explain ", "levels [--tables "})
+            EXPECT_NE(run.Output.Out.find(std::string("kelm-chains ") + command), std::string::npos) << command;
         EXPECT_NE(run.Output.Out.find(Utf8("ПАПКА содержит wares.csv и stations.csv")), std::string::npos);
     }
     ToolRun version = Tool({"--version"});

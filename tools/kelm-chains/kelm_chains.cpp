@@ -147,7 +147,7 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
             options.Action = Command::Help;
             return options;
         }
-        if (explain && options.Item < 0 && name.rfind("-", 0) != 0) {
+        if (explain && options.Item < 0 && name.rfind("--", 0) != 0) {
             std::optional<int> item = ParseItem(name);
             if (!item) {
                 error = Utf8("нет пункта ") + Quoted(name) + Utf8(FormatInts(": номера пунктов от 0 до %d",

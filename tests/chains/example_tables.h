@@ -1,0 +1,81 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/temp_folder.h"
+#include "kelm_chains.h"
+#include "toolkit/cp1251.h"
+
+// The example tables and the tool run on them, for the tool's tests.
+namespace example {
+
+// The example chain of the cost calculation as table files: stations 0 to 2 are the
+// support factories, every station of the list from 3 to 120 is the main factory.
+struct ExampleTables {
+    std::vector<std::string> Wares = {
+        "Товар;80;100;120;10;00:10:00", "Деталь;10;12;14;4;00:20:00", "Сплав;2;3;5;5;00:05:00",
+        "Топливо;60;70;80;2;00:15:00",  "Руда;15;20;25;1;00:01:00",   "Уголь;2;3;4;1;00:01:00",
+        "Вода;8;10;12;1;00:01:00",      "Газ;20;25;30;1;00:01:00",    "Люкс;150;200;250;10;00:10:00",
+    };
+    std::vector<std::string> Stations = {
+        "Цех деталей;1;2;5;2;0;10;1;0;0;0;0;0",
+        "Плавильня;2;1;6;0;0;2;0;0;0;0;0;0",
+        "Нефтебаза;3;1;7;0;0;4;0;0;0;0;0;0",
+    };
+    static constexpr const char* kMainStation = "Завод;0;3;4;1;3;5;2;1;0;0;1;2";
+
+    ExampleTables() { Stations.resize(121, kMainStation); }
+
+    static std::string FileText(const std::vector<std::string>& records) {
+        std::string text = "// example\r\n" + std::to_string(records.size()) + "\r\n";
+        for (const std::string& record : records) text += record + "\r\n";
+        return text;
+    }
+};
+
+struct ToolRun {
+    int ExitCode;
+    ToolOutput Output;
+};
+
+inline ToolRun Tool(std::vector<std::string> args) {
+    ToolRun run;
+    run.ExitCode = RunKelmChains(args, run.Output);
+    return run;
+}
+
+inline std::string Utf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
+
+// The raw value after "key": in a line of JSON, up to the next "," or "}".
+inline std::string JsonField(const std::string& json, const std::string& key) {
+    std::size_t start = json.find("\"" + key + "\": ");
+    if (start == std::string::npos) return "(no " + key + ")";
+    start += key.size() + 4;
+    return json.substr(start, json.find_first_of(",}", start) - start);
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The example tables written into a fresh folder, for the tool to read.
+struct ToolTest : testing::Test {
+    TempFolder folder;
+    ExampleTables tables;
+
+    std::string Write() {
+        folder.Write("wares.csv", ExampleTables::FileText(tables.Wares));
+        folder.Write("stations.csv", ExampleTables::FileText(tables.Stations));
+        return folder.Path();
+    }
+};
+
+}  // namespace example
