@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine64 fonts-wine fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev zip unzip)
+          wine64 fonts-wine fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev zip unzip
+          chromium)  # the kelm-chains tests open the report page in it
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
