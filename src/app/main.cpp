@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <exception>
+
 #include "app/about_box.h"
 #include "app/startup_tables.h"
 #include "data/catalogue.h"
@@ -10,22 +12,43 @@ namespace {
 
 void AboutClicked(void* window, Control&) { ShowAbout(*static_cast<Control*>(window)); }
 
+// An exception that reached nothing that could catch it: the player hears of it as of any
+// internal error, and the program ends.
+[[noreturn]] void EndOnUncaughtException() {
+    try {
+        if (std::exception_ptr failure = std::current_exception()) std::rethrow_exception(failure);
+        ReportInternalError({});
+    } catch (const std::exception& failure) {
+        ReportInternalError(failure.what());
+    } catch (...) {
+        ReportInternalError({});
+    }
+    ExitProcess(kInternalErrorExitCode);
+}
+
 }  // namespace
+
+// Takes the place of the library's verbose handler, which would bring its name demangler
+// into the program for a text no one sees.
+namespace __cxxabiv1 {
+std::terminate_handler __terminate_handler = &EndOnUncaughtException;
+}  // namespace __cxxabiv1
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Declared before the window so that the tables outlive it.
     Catalogue catalogue;
     try {
-        std::unique_ptr<Control> window = CreateMainForm(catalogue, StartupTablesFolder());
+        std::unique_ptr<Form> window = CreateMainForm(catalogue, StartupTablesFolder());
         if (!ReportTableProblems(*window)) {
             TerminateApplication();
             return 1;
         }
         FormOf(*window).AboutButton->OnClick = {&AboutClicked, window.get()};
-        RunMessageLoop(*window);
+        return RunMessageLoop(*window);
+    } catch (const std::exception& failure) {
+        ReportInternalError(failure.what());
     } catch (...) {
-        // Only memory can run out here; there is nothing to save and no one to tell.
-        return 1;
+        ReportInternalError({});
     }
-    return 0;
+    return kInternalErrorExitCode;
 }

@@ -27,7 +27,7 @@ std::string ExecutableFolder() {
 
 std::string StartupTablesFolder() { return FindTablesFolder(std::string(), ExecutableFolder()); }
 
-bool ReportTableProblems(Control& window) {
+bool ReportTableProblems(Form& window) {
     const TableCheck& check = FormOf(window).TablesCheck();
     if (check.Problems.empty()) return true;
     bool usable = check.CompleteCount() > 0;

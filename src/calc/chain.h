@@ -11,6 +11,20 @@ enum FactorySlot : std::size_t { kMain, kSupport1, kSupport2, kSupport3 };
 inline constexpr std::size_t kFactorySlots = 4;
 inline constexpr std::size_t kResourceRows = 3;
 
+// The shape of every chain: each support factory makes one resource of its consumer, the
+// ware of that row. Listed in the order the calculation feeds them, support 2 first, as it
+// supplies support 1.
+struct Supply {
+    FactorySlot Supplier;
+    FactorySlot Consumer;
+    std::size_t Row;  // the consumer's resource row
+};
+inline constexpr std::array<Supply, 3> kSupplies = {{
+    {kSupport2, kSupport1, 1},
+    {kSupport1, kMain, 1},
+    {kSupport3, kMain, 2},
+}};
+
 // Rows whose prices the price buttons set whatever ResourceCount says: three of the main
 // factory, two of support factory 1, one each of support factories 2 and 3.
 inline constexpr std::array<std::size_t, kFactorySlots> kPricedRows = {3, 2, 1, 1};
@@ -26,7 +40,7 @@ struct Chain {
     std::array<std::array<const Ware*, kResourceRows>, kFactorySlots> Resources{};
 };
 
-// The chain of combo-box item `item`, an index into FactoryList. Nothing when the item is
+// The chain of item `item`, an index into FactoryList. Nothing when the item is
 // outside the list, when a station or ware index the chain operations follow lies outside
 // its table, or when a ResourceCount is outside 0 to 3.
 std::optional<Chain> ChainOfItem(const Catalogue& catalogue, int item);

@@ -1,6 +1,7 @@
 #include "calc/chain_calculation.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 
@@ -61,19 +62,20 @@ std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& c
     bool automatic = !model.ManualPrices;
     auto active = [&](FactorySlot slot) { return slot == kMain || model.SupportActive[slot - kSupport1]; };
 
-    Amount c2 = CycleCost(model[kSupport2], active(kSupport2));
-    Transfer t2 = TransferPrice(c2, *chain->Products[kSupport2]);
-    if (automatic) FeedTransferPrice(t2.Price, model[kSupport2], model[kSupport1].Rows[1]);
-
-    Amount c1 = CycleCost(model[kSupport1], active(kSupport1));
-    Amount c3 = CycleCost(model[kSupport3], active(kSupport3));
-
-    Transfer t1 = TransferPrice(c1, *chain->Products[kSupport1]);
-    if (automatic) FeedTransferPrice(t1.Price, model[kSupport1], model[kMain].Rows[1]);
-    Transfer t3 = TransferPrice(c3, *chain->Products[kSupport3]);
-    if (automatic) FeedTransferPrice(t3.Price, model[kSupport3], model[kMain].Rows[2]);
-
+    // A supplier's cost includes what its own suppliers passed on, so kSupplies feeds them
+    // first.
+    std::array<Amount, kFactorySlots> cost;
+    std::array<Transfer, kFactorySlots> transfer;
+    for (const Supply& supply : kSupplies) {
+        cost[supply.Supplier] = CycleCost(model[supply.Supplier], active(supply.Supplier));
+        transfer[supply.Supplier] = TransferPrice(cost[supply.Supplier], *chain->Products[supply.Supplier]);
+        if (automatic)
+            FeedTransferPrice(transfer[supply.Supplier].Price, model[supply.Supplier],
+                              model[supply.Consumer].Rows[supply.Row]);
+    }
     Amount cM = CycleCost(model[kMain], true);
+    Amount c1 = cost[kSupport1], c2 = cost[kSupport2], c3 = cost[kSupport3];
+    const Transfer &t1 = transfer[kSupport1], &t2 = transfer[kSupport2], &t3 = transfer[kSupport3];
 
     // Support costs per main cycle: multiply first, then divide.
     auto cycleTime = [&](FactorySlot slot) { return Whole(chain->Products[slot]->CycleSeconds); };

@@ -57,15 +57,14 @@ struct Transfer {
 // below the product's minimum price.
 Transfer TransferPrice(Amount cycleCost, const Ware& product);
 
-// "Расчет" for combo-box item `item`; nothing happens when the item has no usable chain.
-// Reads and writes the model in this order:
-//  1. support 2's rows; unless manual, writes support 2's transfer price into its sale
-//     price, then copies that text into the price of support 1's row 1;
-//  2. support 1's rows (row 1 as just written), then support 3's rows;
-//  3. unless manual, support 1's transfer price into its sale price and from there into
-//     main row 1's price; then support 3's into its sale price and main row 2's price;
-//  4. the main rows (rows 1 and 2 as just written), then the main sale price;
-//  5. writes the seven result texts.
+// "Расчет" for item `item` (an index into FactoryList); nothing happens when the item has
+// no usable chain. Reads and writes the model in this order:
+//  1. for each supply of kSupplies in turn: the supplier's rows; unless manual, its
+//     transfer price into its sale price, then that text into the price of the consumer's
+//     row (support 2 into support 1's row 1, support 1 into main row 1, support 3 into
+//     main row 2);
+//  2. the main rows (rows 1 and 2 as just written), then the main sale price;
+//  3. writes the seven result texts.
 // With ManualPrices the main sale price is the only box read and nothing but the results
 // is written. A price cell holding a fault text (a transfer price that had none) counts
 // as that fault.

@@ -48,12 +48,14 @@ bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, 
 bool SetProductPrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level) {
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     if (!chain) return false;
-    // Supports 1 and 3 are priced as the wares the main factory buys from them.
     model[kMain].SalePrice = IntToText(PriceAt(*chain->Products[kMain], level));
-    model[kSupport1].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][1], level));
     model[kSupport2].SalePrice = IntToText(PriceAt(*chain->Products[kSupport2], level));
-    model[kSupport3].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][2], level));
-    model[kMain].Rows[1].Price = model[kSupport1].SalePrice;
-    model[kMain].Rows[2].Price = model[kSupport3].SalePrice;
+    // The main factory's suppliers are priced as the wares it buys from them.
+    for (const Supply& supply : kSupplies) {
+        if (supply.Consumer != kMain) continue;
+        ResourceRowTexts& row = model[kMain].Rows[supply.Row];
+        model[supply.Supplier].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][supply.Row], level));
+        row.Price = model[supply.Supplier].SalePrice;
+    }
     return true;
 }

@@ -4,7 +4,7 @@
 #include "data/catalogue.h"
 
 // What choosing a factory and pressing a price button write into the chain texts. `item`
-// is the chosen combo-box item. Each returns false and leaves the model as it is when the
+// is the chosen index into FactoryList. Each returns false and leaves the model as it is when the
 // item has no usable chain (see ChainOfItem); none reads a text of the model.
 
 // Writes, for the main factory and then supports 1 to 3: name, sale price (average), cycle
@@ -17,7 +17,7 @@ bool ShowChain(ChainModel& model, const Catalogue& catalogue, int item);
 // support 2 row 0; support 3 row 0.
 bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level);
 
-// Writes the sale prices of the main factory (its product), support 1 (the main factory's
-// resource 1), support 2 (its product) and support 3 (the main factory's resource 2), then
-// copies support 1's and support 3's sale prices into main rows 1 and 2.
+// Writes the sale prices of the main factory and support 2 (their products) and of the
+// factories that supply the main factory (the ware of the row they supply: support 1 row 1,
+// support 3 row 2), then copies those into the main factory's rows.
 bool SetProductPrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level);

@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "calc/chain.h"
 #include "data/table_loader.h"
 #include "toolkit/text_convert.h"
 
@@ -262,9 +263,9 @@ bool Checker::CheckChain(std::int32_t mainStation) {
     complete &= CheckProduct(main.Product, false);
     for (std::int32_t support : main.Supports)
         complete &= CheckProduct(catalogue_.Stations[static_cast<std::size_t>(support)].Product, true);
-    complete &= CheckMadeBy(mainStation, 0, 1, 1);
-    complete &= CheckMadeBy(mainStation, 0, 2, 3);
-    complete &= CheckMadeBy(mainStation, 1, 1, 2);
+    for (const Supply& supply : kSupplies)
+        complete &= CheckMadeBy(mainStation, static_cast<int>(supply.Consumer), static_cast<int>(supply.Row),
+                                static_cast<int>(supply.Supplier));
     return complete;
 }
 

@@ -15,18 +15,18 @@ void XLGrid::BeginEdit() {
     XLGridCell* cell = Cell(cur.Col, cur.Row);
     if (!cell) return;
     Control* editor = nullptr;
-    Control* editFocus = nullptr;
+    EditBox* editFocus = nullptr;
     GridRect margins{0, 0, 0, 0};
     OnBeginEdit(*this, cur.Col, cur.Row, editor, editFocus, margins);
-    if (!editor) return;  // a read-only cell
-    if (!editFocus) editFocus = editor;
+    if (!editFocus) editFocus = dynamic_cast<EditBox*>(editor);
+    if (!editor || !editFocus) return;  // a read-only cell
     editor_ = editor;
     editFocus_ = editFocus;
     editFocus->GetFont().Assign(cell->Font);
     editor->SetParentWindow(control_);
     const GridRect r = CellRect(cur.Col, cur.Row);
     const int left = r.Left + margins.Left, top = r.Top + margins.Top;
-    editor->SetBounds(left, top, r.Right - margins.Right - left, r.Bottom - margins.Bottom - top);
+    editor->SetBounds({left, top, r.Right - margins.Right - left, r.Bottom - margins.Bottom - top});
     editFocus->SetText(cell->Text);
     editor->SetVisible(true);
     editFocus->Focus();
@@ -55,7 +55,7 @@ bool XLGrid::EndEdit(bool save, bool force) {
     if (XLGridCell* cell = Cell(cur.Col, cur.Row); cell && save) {
         std::string old = cell->Text;
         cell->SetText(text);
-        if (control_.OnChange && old != text) control_.OnChange(control_);
+        if (old != text) OnChange(*this);
     }
     // Forgotten before it is hidden: hiding moves the focus, and the focus loss must not
     // close the edit a second time.

@@ -18,7 +18,7 @@ bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
         UpdateScrollBars();
         return false;
     case WM_PAINT:
-        if (control_.UpdateCount() > 0) return false;
+        if (updateCount_ > 0) return false;
         if (message.WParam) {
             PaintGrid(reinterpret_cast<HDC>(message.WParam));
         } else {

@@ -3,19 +3,17 @@
 #include <algorithm>
 
 #include "toolkit/colour.h"
-#include "toolkit/controls.h"
 
 namespace {
 
 constexpr const wchar_t* kGridClass = L"zelGrid";
 constexpr UINT kGridClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;  // 0xB
-// Child, visible, clipping, border, both scroll bars, tab stop.
-constexpr DWORD kGridStyle = 0x56B10000;
+constexpr DWORD kGridStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                             WS_HSCROLL | WS_VSCROLL | WS_TABSTOP;
 
 }  // namespace
 
-XLGrid::XLGrid(Control& control) : XLGridData(static_cast<GridHost&>(*this)), control_(control) {
-    control_.SetColor(kWindowColour);
+XLGrid::XLGrid(CustomControl& control) : XLGridData(static_cast<GridHost&>(*this)), control_(control) {
     control_.GetFont().OnChange = MakeEvent<&XLGrid::ControlFontChanged>(*this);
     headerFont_.OnChange = MakeEvent<&XLGrid::HeaderFontChanged>(*this);
     HeaderFontChanged(headerFont_);
@@ -26,25 +24,24 @@ XLGrid::~XLGrid() {
     control_.GetFont().OnChange = {};
 }
 
-XLGrid& NewXLGrid(Control& parent, std::uint16_t colCount, std::uint16_t rowCount, std::uint8_t highlightSelection,
-                  std::uint8_t options) {
-    Control& control = CreateCustomControl(parent, kGridClass, kGridClassStyle, kGridStyle, 0);
+XLGrid& NewXLGrid(Control& parent, const XLGridArgs& args) {
+    CustomControlArgs window{args.Common, kGridClass, kGridClassStyle,
+                             kGridStyle | (args.Border ? DWORD{WS_BORDER} : 0)};
+    window.Common.Colour = kWindowColour;
+    CustomControl& control = CustomControl::Create(parent, window);
     XLGrid& grid = control.AddOwnedObject(std::make_unique<XLGrid>(control));
-    grid.SetColCount(colCount);
-    grid.SetRowCount(rowCount);
-    grid.SetOptions(options);
-    grid.SetHighlightSelection(highlightSelection);
+    grid.SetColCount(args.ColCount);
+    grid.SetRowCount(args.RowCount);
+    grid.SetOptions(args.Options);
+    grid.SetHighlightSelection(args.HighlightSelection);
     grid.SetCurCell({0, 0});
     control.AddMessageFilter(MakeMessageFilter<&XLGrid::HandleMessage>(grid));
     return grid;
 }
 
-void XLGrid::BeginUpdate() { control_.SetUpdateCount(control_.UpdateCount() + 1); }
-
 void XLGrid::EndUpdate() {
-    int count = std::max(0, control_.UpdateCount() - 1);
-    control_.SetUpdateCount(count);
-    if (count == 0) control_.Invalidate();
+    updateCount_ = std::max(0, updateCount_ - 1);
+    if (updateCount_ == 0) control_.Invalidate();
 }
 
 void XLGrid::SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) {

@@ -6,7 +6,8 @@
 
 #include "grid/grid_data.h"
 #include "toolkit/canvas.h"
-#include "toolkit/control.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
 #include "toolkit/event.h"
 #include "toolkit/font.h"
 
@@ -18,10 +19,21 @@ public:
 
 class XLGrid;
 
+struct XLGridArgs {
+    ControlArgs Common;
+    std::uint16_t ColCount = 3;
+    std::uint16_t RowCount = 3;
+    std::uint8_t HighlightSelection = 1;
+    std::uint8_t Options = 0;
+    bool Border = true;
+};
+
 // (grid, col, row, editor, edit focus, margins): leave the editor null to refuse the edit.
-using BeginEditEvent = Event<XLGrid&, int, int, Control*&, Control*&, GridRect&>;
+// The edit focus is the edit box inside a composite editor; left null, the editor is it.
+using BeginEditEvent = Event<XLGrid&, int, int, Control*&, EditBox*&, GridRect&>;
 // (grid, col, row, editor, edit focus, text, accept): clear accept to keep the editor open.
-using EndEditEvent = Event<XLGrid&, int, int, Control*, Control*, std::string&, bool&>;
+using EndEditEvent = Event<XLGrid&, int, int, Control*, EditBox*, std::string&, bool&>;
+using GridChangeEvent = Event<XLGrid&>;
 using CurCellChangeEvent = Event<XLGrid&, int, int>;
 using SelectionChangeEvent = Event<XLGrid&, const GridRect&>;
 // (grid, col, row, cell or null for a header, canvas, rectangle, selected, focused, handled)
@@ -32,16 +44,17 @@ using DrawCellEvent = Event<XLGrid&, int, int, XLGridCell*, Canvas&, const RECT&
 // place with an editor control its owner lends it. The object belongs to its control.
 class XLGrid final : public OwnedObject, private GridHost, public XLGridData {
 public:
-    explicit XLGrid(Control& control);
+    explicit XLGrid(CustomControl& control);
     ~XLGrid() override;
 
-    Control& AsControl() const { return control_; }
+    CustomControl& AsControl() const { return control_; }
     XLGridCell* Cell(int col, int row) const { return static_cast<XLGridCell*>(XLGridData::Cell(col, row)); }
     Font& HeaderFont() { return headerFont_; }
 
     // Changes between these repaint once, at the outermost EndUpdate.
-    void BeginUpdate() override;
+    void BeginUpdate() override { ++updateCount_; }
     void EndUpdate() override;
+    int UpdateCount() const { return updateCount_; }
 
     // Opens the owner's editor over the current cell.
     void BeginEdit();
@@ -49,7 +62,7 @@ public:
     // stays open: OnEndEdit refused without force, or the focus moved inside the editor.
     bool EndEdit(bool save, bool force) override;
     Control* Editor() const { return editor_; }
-    Control* EditFocus() const { return editFocus_; }
+    EditBox* EditFocus() const { return editFocus_; }
 
     // The whole picture into dc, through the back buffer.
     void PaintGrid(HDC dc);
@@ -59,13 +72,14 @@ public:
 
     BeginEditEvent OnBeginEdit;
     EndEditEvent OnEndEdit;
+    GridChangeEvent OnChange;  // an edit changed a cell's text
     CurCellChangeEvent OnCurCellChange;
     SelectionChangeEvent OnSelectionChange;
     DrawCellEvent OnDrawCell;
     DrawCellEvent OnDrawHeader;
 
 private:
-    friend XLGrid& NewXLGrid(Control&, std::uint16_t, std::uint16_t, std::uint8_t, std::uint8_t);
+    friend XLGrid& NewXLGrid(Control&, const XLGridArgs&);
 
     // GridHost
     int ClientWidth() const override { return control_.ClientWidth(); }
@@ -91,14 +105,14 @@ private:
     RECT DrawCellLines(const XLGridCell& cell, Canvas& canvas, const RECT& rect, int col, int row);
     void PaintHeader(Canvas& canvas, const RECT& rect, std::string_view caption, bool current, int col, int row);
 
-    Control& control_;
+    CustomControl& control_;
+    int updateCount_ = 0;
     Font headerFont_;
     Font boldHeaderFont_;  // the current column's caption
     OffscreenBitmap backBuffer_;
     Control* editor_ = nullptr;
-    Control* editFocus_ = nullptr;
+    EditBox* editFocus_ = nullptr;
 };
 
 // Creates a grid window inside parent with its first columns and rows.
-XLGrid& NewXLGrid(Control& parent, std::uint16_t colCount, std::uint16_t rowCount, std::uint8_t highlightSelection,
-                  std::uint8_t options);
+XLGrid& NewXLGrid(Control& parent, const XLGridArgs& args);

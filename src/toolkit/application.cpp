@@ -2,39 +2,46 @@
 
 #include <windows.h>
 
-#include "toolkit/control.h"
+#include <string>
+
+#include "toolkit/cp1251.h"
+#include "toolkit/form.h"
 #include "toolkit/tab_order.h"
 
 namespace {
 
-Control* applicationWindow = nullptr;
+Form* applicationWindow = nullptr;
 bool loopRunning = false;
 bool terminationRequested = false;
+bool internalErrorReported = false;
 
 }  // namespace
 
-void SetApplicationWindow(Control* window) { applicationWindow = window; }
-Control* ApplicationWindow() { return applicationWindow; }
+void SetApplicationWindow(Form* window) { applicationWindow = window; }
+Form* ApplicationWindow() { return applicationWindow; }
 bool IsLoopRunning() { return loopRunning; }
 bool IsTerminationRequested() { return terminationRequested; }
 
-void RunMessageLoop(Control& window) {
+int RunMessageLoop(Form& window) {
     loopRunning = true;
     applicationWindow = &window;
     window.SetVisible(true);
     UpdateWindow(window.Window());
+    int exitCode = 0;
     while (!terminationRequested) {
         WaitMessage();
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 terminationRequested = true;
+                exitCode = static_cast<int>(message.wParam);
                 continue;
             }
             DispatchQueuedMessage(message);
         }
     }
     TerminateApplication();
+    return exitCode;
 }
 
 void DispatchQueuedMessage(const MSG& message) {
@@ -46,7 +53,7 @@ void DispatchQueuedMessage(const MSG& message) {
 void TerminateApplication() {
     terminationRequested = true;
     loopRunning = false;
-    Control* window = applicationWindow;
+    Form* window = applicationWindow;
     applicationWindow = nullptr;
     if (window) window->Destroy();
 }
@@ -54,4 +61,19 @@ void TerminateApplication() {
 void EndApplicationSession() {
     TerminateApplication();
     ExitProcess(0);
+}
+
+void ReportInternalError(std::string_view what) {
+    if (internalErrorReported) return;
+    internalErrorReported = true;
+    std::string text = "Внутренняя ошибка программы";
+    if (!what.empty()) {
+        text += ": ";
+        text += what;
+    }
+    text += ".\r\nПрограмма будет закрыта.";
+    HWND owner = applicationWindow ? applicationWindow->Window() : nullptr;
+    MessageBoxW(owner, Cp1251ToWide(text).c_str(), L"Kelm Economic Calculator",
+                MB_ICONERROR | MB_OK | (owner ? 0 : MB_TASKMODAL));
+    PostQuitMessage(kInternalErrorExitCode);
 }

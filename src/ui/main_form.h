@@ -1,15 +1,39 @@
 #pragma once
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "calc/chain.h"
 #include "calc/chain_model.h"
 #include "calc/price_level.h"
 #include "calc/table_check.h"
 #include "data/catalogue.h"
 #include "data/table_loader.h"
 #include "grid/xl_grid.h"
-#include "toolkit/control.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
+
+// One factory's controls. The main factory has no check box; a support factory's check
+// box switches the rest of its block.
+struct FactoryBlock {
+    CheckBox* Check = nullptr;
+    Label* Name = nullptr;
+    Label* SalePriceCaption = nullptr;  // "Цена продажи"
+    EditBox* SalePrice = nullptr;
+    Label* OutputCaption = nullptr;  // "Продукта:"
+    Label* Output = nullptr;
+    Label* CycleCaption = nullptr;  // "Цикл:"
+    Label* Cycle = nullptr;
+    Panel* GridPanel = nullptr;
+    XLGrid* Grid = nullptr;
+};
 
 // The calculator's one window. The object belongs to its top-level window (an owned
 // object) and refers to every control of it; the controls belong to their parents.
@@ -17,83 +41,46 @@ class MainForm : public OwnedObject {
 public:
     explicit MainForm(Catalogue& catalogue) : catalogue_(catalogue) {}
 
-    Control* Window = nullptr;
-    Control* FactoryPromptLabel = nullptr;
-    Control* FactoryCombo = nullptr;
-    Control* MainFactoryGroup = nullptr;
-    Control* MainFactoryNameLabel = nullptr;
-    Control* MainGridPanel = nullptr;
-    XLGrid* MainGrid = nullptr;
-    Control* ChainFactoriesGroup = nullptr;
-    Control* Support1GridPanel = nullptr;
-    XLGrid* Support1Grid = nullptr;
-    Control* Support3GridPanel = nullptr;
-    XLGrid* Support3Grid = nullptr;
-    Control* Support2GridPanel = nullptr;
-    XLGrid* Support2Grid = nullptr;
-    Control* Support3NameLabel = nullptr;
-    Control* Support2NameLabel = nullptr;
-    Control* Support1NameLabel = nullptr;
-    Control* ResultsGroup = nullptr;
-    Control* MainSalePriceCaption = nullptr;
-    Control* MainSalePriceEdit = nullptr;
-    Control* MainCycleCaption = nullptr;
-    Control* MainCycleLabel = nullptr;
-    Control* Support2SalePriceCaption = nullptr;
-    Control* Support2SalePriceEdit = nullptr;
-    Control* Support2CycleCaption = nullptr;
-    Control* Support2CycleLabel = nullptr;
-    Control* Support1SalePriceCaption = nullptr;
-    Control* Support1SalePriceEdit = nullptr;
-    Control* Support1CycleCaption = nullptr;
-    Control* Support1CycleLabel = nullptr;
-    Control* CloseButton = nullptr;
-    Control* AboutButton = nullptr;
-    Control* Support3SalePriceCaption = nullptr;
-    Control* Support3SalePriceEdit = nullptr;
-    Control* Support3CycleCaption = nullptr;
-    Control* Support3CycleLabel = nullptr;
-    Control* PriceCellEditor = nullptr;
-    Control* MainOutputCaption = nullptr;
-    Control* MainOutputLabel = nullptr;
-    Control* Support3OutputCaption = nullptr;
-    Control* Support3OutputLabel = nullptr;
-    Control* Support2OutputCaption = nullptr;
-    Control* Support2OutputLabel = nullptr;
-    Control* Support1OutputCaption = nullptr;
-    Control* Support1OutputLabel = nullptr;
-    Control* CalcButton = nullptr;
-    Control* MainCostCaption = nullptr;
-    Control* MainFactoryCaption = nullptr;
-    Control* Support1Check = nullptr;
-    Control* Support3Check = nullptr;
-    Control* Support2Check = nullptr;
-    Control* MainCostLabel = nullptr;
-    Control* Support1CostCaption = nullptr;
-    Control* Support1CostLabel = nullptr;
-    Control* Support2CostCaption = nullptr;
-    Control* Support2CostLabel = nullptr;
-    Control* Support3CostCaption = nullptr;
-    Control* Support3CostLabel = nullptr;
-    Control* TotalCostCaption = nullptr;
-    Control* TotalCostLabel = nullptr;
-    Control* ResourcePriceGroup = nullptr;
-    Control* ResourceMinButton = nullptr;
-    Control* ResourceAvgButton = nullptr;
-    Control* ResourceMaxButton = nullptr;
-    Control* ProductPriceGroup = nullptr;
-    Control* ProductMinButton = nullptr;
-    Control* ProductAvgButton = nullptr;
-    Control* ProductMaxButton = nullptr;
-    Control* ResourcePriceTitle = nullptr;
-    Control* ProductPriceTitle = nullptr;
-    OwnedObject* CommonControlsInit = nullptr;
-    Control* MainIncomeCaption = nullptr;
-    Control* MainIncomeLabel = nullptr;
-    Control* ManualPricesCheck = nullptr;
-    Control* ChainIncomeCaption = nullptr;
-    Control* ChainIncomeLabel = nullptr;
+    Form* Window = nullptr;
+    Label* FactoryPromptLabel = nullptr;
+    ComboBox* FactoryCombo = nullptr;
+    GroupBox* MainFactoryGroup = nullptr;
+    Label* MainFactoryCaption = nullptr;
+    GroupBox* ChainFactoriesGroup = nullptr;
+    std::array<FactoryBlock, kFactorySlots> Factories;  // by FactorySlot
+    GroupBox* ResourcePriceGroup = nullptr;
+    Label* ResourcePriceTitle = nullptr;
+    Button* ResourceMinButton = nullptr;
+    Button* ResourceAvgButton = nullptr;
+    Button* ResourceMaxButton = nullptr;
+    GroupBox* ProductPriceGroup = nullptr;
+    Label* ProductPriceTitle = nullptr;
+    Button* ProductMinButton = nullptr;
+    Button* ProductAvgButton = nullptr;
+    Button* ProductMaxButton = nullptr;
+    GroupBox* ResultsGroup = nullptr;
+    Label* MainCostCaption = nullptr;
+    Label* MainCostLabel = nullptr;
+    Label* Support1CostCaption = nullptr;
+    Label* Support1CostLabel = nullptr;
+    Label* Support2CostCaption = nullptr;
+    Label* Support2CostLabel = nullptr;
+    Label* Support3CostCaption = nullptr;
+    Label* Support3CostLabel = nullptr;
+    Label* TotalCostCaption = nullptr;
+    Label* TotalCostLabel = nullptr;
+    Label* MainIncomeCaption = nullptr;
+    Label* MainIncomeLabel = nullptr;
+    Label* ChainIncomeCaption = nullptr;
+    Label* ChainIncomeLabel = nullptr;
+    CheckBox* ManualPricesCheck = nullptr;
+    Button* CalcButton = nullptr;
+    Button* CloseButton = nullptr;
+    Button* AboutButton = nullptr;
+    EditBox* PriceCellEditor = nullptr;
 
+    FactoryBlock& operator[](FactorySlot slot) { return Factories[slot]; }
+    const FactoryBlock& operator[](FactorySlot slot) const { return Factories[slot]; }
     const Catalogue& Tables() const { return catalogue_; }
 
     // Start-up: loads the tables from the folder, checks them, sets up the grids and lists
@@ -101,8 +88,8 @@ public:
     void PrepareChainView(const std::string& tablesFolder);
     // What the check of the tables found at start-up.
     const TableCheck& TablesCheck() const { return tablesCheck_; }
-    // The FactoryList entry of the factory chosen in FactoryCombo; -1 when none is.
-    int ChosenEntry() const;
+    // The item (FactoryList index) of the factory chosen in FactoryCombo; -1 when none is.
+    int ChosenItem() const;
 
     // Event handlers; the sender is the control that raised the event.
     void ShowChain(Control& sender);
@@ -113,18 +100,13 @@ public:
     void SetProductPricesMin(Control& sender);
     void SetProductPricesAvg(Control& sender);
     void SetProductPricesMax(Control& sender);
-    void SetSupport1Active(Control& sender);
-    void SetSupport2Active(Control& sender);
-    void SetSupport3Active(Control& sender);
+    void SetSupportActive(Control& sender);  // a support factory's check box
     void CloseMainForm(Control& sender);
     void DiscardOpenEdits(Control& sender);
-    void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, Control*& editFocus,
+    void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*& editFocus,
                            GridRect& margins);
-    void AcceptPriceEdit(XLGrid& grid, int col, int row, Control* editor, Control* editFocus,
-                         std::string& text, bool& accept);
 
 private:
-    void SetSupportActive(FactorySlot slot);
     void SetResourcePrices(PriceLevel level);
     void SetProductPrices(PriceLevel level);
     ChainModel ReadChain() const;
@@ -132,12 +114,12 @@ private:
 
     Catalogue& catalogue_;
     TableCheck tablesCheck_;
-    std::vector<int> listedEntries_;  // the FactoryList entry of each FactoryCombo item
+    std::vector<int> listedItems_;  // the item of each FactoryCombo position
 };
 
 // Builds the window with all its controls, hidden, records it as the application window
 // and prepares the chain view from the tables folder. The MainForm belongs to the
 // returned window (FormOf finds it).
-std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue,
-                                        const std::string& tablesFolder = std::string(kTablesFolder));
-MainForm& FormOf(Control& window);
+std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue,
+                                     const std::string& tablesFolder = std::string(kTablesFolder));
+MainForm& FormOf(Form& window);

@@ -10,32 +10,15 @@
 
 namespace {
 
-using M = MainForm;
-using ControlField = Control* MainForm::*;
-using GridField = XLGrid* MainForm::*;
-
-// The controls of one factory block, in FactorySlot order.
-struct FactoryControls {
-    ControlField name, salePrice, cycle, output;
-    GridField grid;
-};
-
-constexpr std::array<FactoryControls, kFactorySlots> kFactories = {{
-    {&M::MainFactoryNameLabel, &M::MainSalePriceEdit, &M::MainCycleLabel, &M::MainOutputLabel, &M::MainGrid},
-    {&M::Support1NameLabel, &M::Support1SalePriceEdit, &M::Support1CycleLabel, &M::Support1OutputLabel, &M::Support1Grid},
-    {&M::Support2NameLabel, &M::Support2SalePriceEdit, &M::Support2CycleLabel, &M::Support2OutputLabel, &M::Support2Grid},
-    {&M::Support3NameLabel, &M::Support3SalePriceEdit, &M::Support3CycleLabel, &M::Support3OutputLabel, &M::Support3Grid},
-}};
-
 // The seven result labels, in the order of ChainResultTexts.
-constexpr std::array<std::pair<ControlField, std::string ChainResultTexts::*>, 7> kResults = {{
-    {&M::MainCostLabel, &ChainResultTexts::MainCost},
-    {&M::Support1CostLabel, &ChainResultTexts::Support1Cost},
-    {&M::Support2CostLabel, &ChainResultTexts::Support2Cost},
-    {&M::Support3CostLabel, &ChainResultTexts::Support3Cost},
-    {&M::TotalCostLabel, &ChainResultTexts::TotalCost},
-    {&M::MainIncomeLabel, &ChainResultTexts::MainIncome},
-    {&M::ChainIncomeLabel, &ChainResultTexts::ChainIncome},
+constexpr std::array<std::pair<Label* MainForm::*, std::string ChainResultTexts::*>, 7> kResults = {{
+    {&MainForm::MainCostLabel, &ChainResultTexts::MainCost},
+    {&MainForm::Support1CostLabel, &ChainResultTexts::Support1Cost},
+    {&MainForm::Support2CostLabel, &ChainResultTexts::Support2Cost},
+    {&MainForm::Support3CostLabel, &ChainResultTexts::Support3Cost},
+    {&MainForm::TotalCostLabel, &ChainResultTexts::TotalCost},
+    {&MainForm::MainIncomeLabel, &ChainResultTexts::MainIncome},
+    {&MainForm::ChainIncomeLabel, &ChainResultTexts::ChainIncome},
 }};
 
 constexpr std::array<const char*, 3> kColumnCaptions = {"Ресурс", "Кол-во", "Цена покупки"};
@@ -59,50 +42,48 @@ void MainForm::PrepareChainView(const std::string& tablesFolder) {
     LoadReport report = LoadTables(tablesFolder, catalogue_);
     tablesCheck_ = CheckTables(catalogue_, report);
     const Font& windowFont = Window->GetFont();
-    for (const FactoryControls& factory : kFactories)
-        AssignFont((this->*factory.grid)->HeaderFont(), windowFont);
+    for (FactoryBlock& block : Factories) {
+        XLGrid& grid = *block.Grid;
+        AssignFont(grid.HeaderFont(), windowFont);
+        grid.SetColWidths(kColumnWidths);
+        for (int col = 0; col < 3; ++col) grid.SetColCaption(col, kColumnCaptions[col]);
+    }
     AssignFont(ResourcePriceGroup->GetFont(), windowFont);
     AssignFont(ProductPriceGroup->GetFont(), windowFont);
-    for (const FactoryControls& factory : kFactories)
-        (this->*factory.grid)->SetColWidths(kColumnWidths);
-    for (int col = 0; col < 3; ++col) MainGrid->SetColCaption(col, kColumnCaptions[col]);
-    for (XLGrid* grid : {Support1Grid, Support2Grid, Support3Grid})
-        for (int col = 0; col < 3; ++col) grid->SetColCaption(col, MainGrid->GetColCaption(col));
     // Only complete chains are offered: every operation on them then works as it should.
-    listedEntries_.clear();
-    for (std::size_t entry = 0; entry < kFactoryCount; ++entry) {
-        if (!tablesCheck_.Complete[entry]) continue;
-        listedEntries_.push_back(static_cast<int>(entry));
-        FactoryCombo->AddItem(catalogue_.Stations[static_cast<std::size_t>(FactoryList[entry])].Name);
+    listedItems_.clear();
+    for (std::size_t item = 0; item < kFactoryCount; ++item) {
+        if (!tablesCheck_.Complete[item]) continue;
+        listedItems_.push_back(static_cast<int>(item));
+        FactoryCombo->AddItem(catalogue_.Stations[static_cast<std::size_t>(FactoryList[item])].Name);
     }
     FactoryCombo->SetItemIndex(-1);
 }
 
-int MainForm::ChosenEntry() const {
-    int item = FactoryCombo->ItemIndex();
-    if (item < 0 || static_cast<std::size_t>(item) >= listedEntries_.size()) return -1;
-    return listedEntries_[static_cast<std::size_t>(item)];
+// The one place where a position in the factory list becomes an item.
+int MainForm::ChosenItem() const {
+    int position = FactoryCombo->ItemIndex();
+    if (position < 0 || static_cast<std::size_t>(position) >= listedItems_.size()) return -1;
+    return listedItems_[static_cast<std::size_t>(position)];
 }
 
 ChainModel MainForm::ReadChain() const {
     ChainModel model;
     for (std::size_t slot = 0; slot < kFactorySlots; ++slot) {
-        const FactoryControls& controls = kFactories[slot];
+        const FactoryBlock& block = Factories[slot];
         FactoryTexts& texts = model.Factories[slot];
-        texts.Name = (this->*controls.name)->Text();
-        texts.SalePrice = (this->*controls.salePrice)->Text();
-        texts.Cycle = (this->*controls.cycle)->Text();
-        texts.Output = (this->*controls.output)->Text();
-        XLGrid& grid = *(this->*controls.grid);
+        texts.Name = block.Name->Text();
+        texts.SalePrice = block.SalePrice->Text();
+        texts.Cycle = block.Cycle->Text();
+        texts.Output = block.Output->Text();
         for (std::size_t row = 0; row < kResourceRows; ++row)
             for (std::size_t col = 0; col < kColumns.size(); ++col)
                 texts.Rows[row].*kColumns[col] =
-                    grid.Cell(static_cast<int>(col), static_cast<int>(row))->Text;
+                    block.Grid->Cell(static_cast<int>(col), static_cast<int>(row))->Text;
     }
     // The calculation sees a support factory's check box through its grid.
     for (std::size_t support = 0; support < 3; ++support)
-        model.SupportActive[support] =
-            (this->*kFactories[support + 1].grid)->AsControl().IsEnabled();
+        model.SupportActive[support] = Factories[support + 1].Grid->AsControl().IsEnabled();
     model.ManualPrices = ManualPricesCheck->IsChecked();
     for (const auto& [label, text] : kResults) model.Results.*text = (this->*label)->Text();
     return model;
@@ -110,23 +91,21 @@ ChainModel MainForm::ReadChain() const {
 
 void MainForm::WriteChain(const ChainModel& model) {
     for (std::size_t slot = 0; slot < kFactorySlots; ++slot) {
-        const FactoryControls& controls = kFactories[slot];
+        const FactoryBlock& block = Factories[slot];
         const FactoryTexts& texts = model.Factories[slot];
-        Put(*(this->*controls.name), texts.Name);
-        Put(*(this->*controls.salePrice), texts.SalePrice);
-        Put(*(this->*controls.cycle), texts.Cycle);
-        Put(*(this->*controls.output), texts.Output);
-        XLGrid& grid = *(this->*controls.grid);
+        Put(*block.Name, texts.Name);
+        Put(*block.SalePrice, texts.SalePrice);
+        Put(*block.Cycle, texts.Cycle);
+        Put(*block.Output, texts.Output);
         for (std::size_t row = 0; row < kResourceRows; ++row)
             for (std::size_t col = 0; col < kColumns.size(); ++col)
-                Put(*grid.Cell(static_cast<int>(col), static_cast<int>(row)),
-                    texts.Rows[row].*kColumns[col]);
+                Put(*block.Grid->Cell(static_cast<int>(col), static_cast<int>(row)), texts.Rows[row].*kColumns[col]);
     }
     for (const auto& [label, text] : kResults) Put(*(this->*label), model.Results.*text);
 }
 
 void MainForm::ShowChain(Control&) {
-    int item = ChosenEntry();
+    int item = ChosenItem();
     ChainFactoriesGroup->SetEnabled(item >= 0);
     CalcButton->SetEnabled(item >= 0);
     ChainModel model = ReadChain();
@@ -135,17 +114,17 @@ void MainForm::ShowChain(Control&) {
 
 void MainForm::CalculateChain(Control&) {
     ChainModel model = ReadChain();
-    if (::CalculateChain(model, catalogue_, ChosenEntry())) WriteChain(model);
+    if (::CalculateChain(model, catalogue_, ChosenItem())) WriteChain(model);
 }
 
 void MainForm::SetResourcePrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetResourcePrices(model, catalogue_, ChosenEntry(), level)) WriteChain(model);
+    if (::SetResourcePrices(model, catalogue_, ChosenItem(), level)) WriteChain(model);
 }
 
 void MainForm::SetProductPrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetProductPrices(model, catalogue_, ChosenEntry(), level)) WriteChain(model);
+    if (::SetProductPrices(model, catalogue_, ChosenItem(), level)) WriteChain(model);
 }
 
 void MainForm::SetResourcePricesMin(Control&) { SetResourcePrices(PriceLevel::Minimum); }

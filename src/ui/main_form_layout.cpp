@@ -6,83 +6,85 @@
 #include <utility>
 
 #include "toolkit/application.h"
-#include "toolkit/controls.h"
 #include "toolkit/tab_order.h"
 #include "ui/main_form.h"
 #include "ui/main_form_rows.h"
+
+namespace main_form_rows {
+
+namespace {
+
+ControlArgs CommonArgs(const ControlRow& row) {
+    ControlArgs args{{row.left, row.top, row.width, row.height}};
+    if (row.settings & kNormal) args.Weight = FontWeight::Normal;
+    if (row.settings & kBold) args.Weight = FontWeight::Bold;
+    if (row.settings & kGreyText) args.TextColour = kGreyTextColour;
+    if (row.settings & kWindowBackground) args.Colour = kWindowColour;
+    args.Enabled = !(row.settings & kDisabled);
+    args.Visible = !(row.settings & kHidden);
+    return args;
+}
+
+}  // namespace
+
+void CreateFromRow(Label*& field, Control& parent, const ControlRow& row) {
+    field = &Label::Create(parent, {CommonArgs(row), row.text, row.width == kAuto});
+}
+
+void CreateFromRow(ComboBox*& field, Control& parent, const ControlRow& row) {
+    field = &ComboBox::Create(parent, {CommonArgs(row), true});
+}
+
+void CreateFromRow(GroupBox*& field, Control& parent, const ControlRow& row) {
+    field = &GroupBox::Create(parent, {CommonArgs(row), row.text, (row.settings & kCentred) != 0});
+}
+
+void CreateFromRow(Panel*& field, Control& parent, const ControlRow& row) {
+    field = &Panel::Create(parent, {CommonArgs(row), PanelEdge::Lowered});
+}
+
+// A resource grid: three columns and three rows, no row headers, no lines on the outer
+// left and top.
+void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row) {
+    XLGrid& grid = NewXLGrid(parent, {.Common = CommonArgs(row), .Border = false});
+    grid.SetRowHeaderWidth(0);
+    grid.SetLeftLineWidth(0);
+    grid.SetTopLineWidth(0);
+    grid.HeaderFont().SetStyle(grid.HeaderFont().Style() & ~unsigned{kFontBold});
+    field = &grid;
+}
+
+void CreateFromRow(EditBox*& field, Control& parent, const ControlRow& row) {
+    field = &EditBox::Create(parent, {CommonArgs(row), true});
+}
+
+void CreateFromRow(CheckBox*& field, Control& parent, const ControlRow& row) {
+    field = &CheckBox::Create(parent, {CommonArgs(row), row.text, (row.settings & kChecked) != 0,
+                                       row.width == kAuto});
+}
+
+void CreateFromRow(Button*& field, Control& parent, const ControlRow& row) {
+    field = &Button::Create(parent, {CommonArgs(row), row.text});
+}
+
+}  // namespace main_form_rows
 
 namespace {
 
 using namespace main_form_rows;
 
-// One InitCommonControls for the process, owned by the window like the form itself.
-class CommonControlsInitialiser : public OwnedObject {
-public:
-    CommonControlsInitialiser() { InitCommonControls(); }
-};
-
 template <std::size_t... Row>
 void WireClicks(MainForm& form, std::index_sequence<Row...>) {
-    (((form.*kClicks[Row].control)->OnClick = MakeEvent<kClicks[Row].handler>(form)), ...);
+    (((form.*kClicks[Row].button)->OnClick = MakeEvent<kClicks[Row].handler>(form)), ...);
 }
 
-constexpr std::array<GridField, 4> kGrids = {&M::MainGrid, &M::Support1Grid, &M::Support2Grid,
-                                             &M::Support3Grid};
-
-Control& CreateOfKind(Kind kind, Control& parent, const char* text) {
-    switch (kind) {
-    case Kind::Label: return CreateLabel(parent, text);
-    case Kind::Combo: return CreateComboBox(parent, kComboDropDownList);
-    case Kind::Group: return CreateGroupBox(parent, text);
-    case Kind::Panel: return CreatePanel(parent, PanelEdge::Lowered);
-    case Kind::Edit: return CreateEditBox(parent, kEditDigitsOnly);
-    case Kind::Check: return CreateCheckBox(parent, text);
-    case Kind::Button:
-    case Kind::Grid: break;
+void WireEvents(MainForm& form) {
+    form.FactoryCombo->OnChange = MakeEvent<&MainForm::ShowChain>(form);
+    WireClicks(form, std::make_index_sequence<kClicks.size()>());
+    for (FactoryBlock& block : form.Factories) {
+        if (block.Check) block.Check->OnClick = MakeEvent<&MainForm::SetSupportActive>(form);
+        block.Grid->OnBeginEdit = MakeEvent<&MainForm::ChoosePriceEditor>(form);
     }
-    return CreateButton(parent, text);
-}
-
-void SetNormalWeight(Font& font) { font.SetStyle(font.Style() & ~unsigned{kFontBold}); }
-
-void SetUpGrid(XLGrid& grid) {
-    grid.SetRowHeaderWidth(0);
-    grid.SetLeftLineWidth(0);
-    grid.SetTopLineWidth(0);
-    grid.AsControl().SetHasBorder(false);
-    SetNormalWeight(grid.HeaderFont());
-}
-
-void ApplySettings(Control& control, const ControlRow& row) {
-    Font& font = control.GetFont();
-    if (row.settings & kNormal) SetNormalWeight(font);
-    if (row.settings & kBold) font.SetStyle(font.Style() | kFontBold);
-    if (row.settings & kGreyText) font.SetColor(kGreyTextColour);
-    if (row.settings & kCentred) control.SetTextAlign(TextAlign::Center);
-    if (row.settings & kWindowBackground) control.SetColor(kWindowColour);
-    if (row.settings & kChecked) control.SetChecked(true);
-    if (row.settings & kDisabled) control.SetEnabled(false);
-    if (row.settings & kHidden) control.SetVisible(false);
-    control.MoveTo(row.left, row.top);
-    if (row.width == kAuto) {
-        control.Resize(0, row.height).AutoSizeToText(true);
-    } else {
-        control.Resize(row.width, row.height);
-    }
-}
-
-void CreateControl(MainForm& form, const ControlRow& row) {
-    Control& parent = *(form.*row.parent);
-    if (row.kind == Kind::Grid) {
-        XLGrid& grid = NewXLGrid(parent, 3, 3, 1, 0);
-        form.*row.grid = &grid;
-        ApplySettings(grid.AsControl(), row);
-        SetUpGrid(grid);
-        return;
-    }
-    Control& control = CreateOfKind(row.kind, parent, row.text);
-    form.*row.control = &control;
-    ApplySettings(control, row);
 }
 
 // The room up to 2 pixels before the nearest visible sibling to the right whose rows meet
@@ -106,49 +108,50 @@ int RoomToTheRight(const Control& control) {
 void GiveWay(MainForm& form) {
     for (const ControlRow& row : kRows)
         if (row.settings & kGivesWay) {
-            Control& control = *(form.*row.control);
+            Control& control = row.control->find(form);
             control.LimitAutoWidth(RoomToTheRight(control));
         }
 }
 
+// Reading order: the factory list, the main factory, the results, each support factory,
+// the price buttons, the window's buttons.
+std::vector<Control*> TabStops(MainForm& form) {
+    const FactoryBlock& main = form[kMain];
+    std::vector<Control*> order{form.FactoryCombo, main.SalePrice, &main.Grid->AsControl(),
+                                form.CalcButton, form.ManualPricesCheck};
+    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3}) {
+        const FactoryBlock& support = form[slot];
+        order.insert(order.end(), {support.Check, support.SalePrice, &support.Grid->AsControl()});
+    }
+    order.insert(order.end(), {form.ResourceMinButton, form.ResourceAvgButton, form.ResourceMaxButton,
+                               form.ProductMinButton, form.ProductAvgButton, form.ProductMaxButton,
+                               form.CloseButton, form.AboutButton});
+    return order;
+}
+
 }  // namespace
 
-std::unique_ptr<Control> CreateMainForm(Catalogue& catalogue, const std::string& tablesFolder) {
-    auto owned = std::make_unique<MainForm>(catalogue);
-    std::unique_ptr<Control> window = CreateForm(kMainCaption);
-    window->ResizeClient(kClientWidth, kClientHeight);
+std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const std::string& tablesFolder) {
+    InitCommonControls();
+    std::unique_ptr<Form> window = Form::Create({.Caption = kMainCaption,
+                                                 .ClientWidth = kClientWidth,
+                                                 .ClientHeight = kClientHeight,
+                                                 .Maximizable = false,
+                                                 .Centred = true});
+    window->LockSize();
     SetApplicationWindow(window.get());
-    MainForm& form = window->AddOwnedObject(std::move(owned));
+    MainForm& form = window->AddOwnedObject(std::make_unique<MainForm>(catalogue));
     form.Window = window.get();
-    window->SetStyle(window->Style() & ~DWORD{WS_MAXIMIZEBOX});
     window->GetFont().SetHeight(kFontHeight);
     window->GetFont().SetFaceName(kFontFace);
-    window->SetMargin(0);
     window->OnDestroy = MakeEvent<&MainForm::DiscardOpenEdits>(form);
-    form.CommonControlsInit =
-        &window->AddOwnedObject(std::make_unique<CommonControlsInitialiser>());
 
-    for (const ControlRow& row : kRows) CreateControl(form, row);
+    for (const ControlRow& row : kRows) row.control->create(form, row);
     GiveWay(form);
-
-    form.FactoryCombo->OnChange = MakeEvent<&MainForm::ShowChain>(form);
-    WireClicks(form, std::make_index_sequence<kClicks.size()>());
-    for (GridField field : kGrids) {
-        (form.*field)->SetOnBeginEdit(MakeEvent<&MainForm::ChoosePriceEditor>(form));
-        (form.*field)->SetOnEndEdit(MakeEvent<&MainForm::AcceptPriceEdit>(form));
-    }
-
-    window->AddOwnedObject(std::make_unique<TabOrder>(std::vector<Control*>{
-        form.FactoryCombo, form.MainSalePriceEdit, &form.MainGrid->AsControl(), form.CalcButton,
-        form.ManualPricesCheck, form.Support1Check, form.Support1SalePriceEdit, &form.Support1Grid->AsControl(),
-        form.Support2Check, form.Support2SalePriceEdit, &form.Support2Grid->AsControl(), form.Support3Check,
-        form.Support3SalePriceEdit, &form.Support3Grid->AsControl(), form.ResourceMinButton,
-        form.ResourceAvgButton, form.ResourceMaxButton, form.ProductMinButton, form.ProductAvgButton,
-        form.ProductMaxButton, form.CloseButton, form.AboutButton}));
-    window->CenterOnScreen();
-    window->LockSize();
+    WireEvents(form);
+    window->AddOwnedObject(std::make_unique<TabOrder>(TabStops(form)));
     form.PrepareChainView(tablesFolder);
     return window;
 }
 
-MainForm& FormOf(Control& window) { return *window.FindOwnedObject<MainForm>(); }
+MainForm& FormOf(Form& window) { return *window.FindOwnedObject<MainForm>(); }

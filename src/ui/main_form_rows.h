@@ -4,7 +4,7 @@
 #include "ui/main_form.h"
 
 // The main window as data: one row per control in creation order, and the click wiring.
-// The window is built from these rows, and tests compare the built window against them.
+// The window is built from these rows.
 
 namespace main_form_rows {
 
@@ -14,9 +14,7 @@ inline constexpr int kClientHeight = 586;
 inline constexpr const char* kFontFace = "Tahoma";
 inline constexpr int kFontHeight = -11;
 
-enum class Kind : unsigned char { Label, Combo, Group, Panel, Grid, Edit, Check, Button };
-
-// What a row does to its control right after creating it.
+// What a row gives its control at creation.
 enum Setting : unsigned {
     kNormal = 1,         // font weight back to normal
     kBold = 2,           // bold font
@@ -31,111 +29,164 @@ enum Setting : unsigned {
 
 inline constexpr int kAuto = 0;  // sized by the auto-size rule
 
-using ControlField = Control* MainForm::*;
-using GridField = XLGrid* MainForm::*;
+struct ControlRow;
+
+// The creation of a control of each kind from its row, into its field of MainForm; the
+// field's type says the kind.
+void CreateFromRow(Label*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(ComboBox*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(GroupBox*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(Panel*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(EditBox*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(CheckBox*& field, Control& parent, const ControlRow& row);
+void CreateFromRow(Button*& field, Control& parent, const ControlRow& row);
+
+inline Control& AsControl(Control& control) { return control; }
+inline Control& AsControl(XLGrid& grid) { return grid.AsControl(); }
+
+// A field of a factory block, as a row names it: Block(kSupport1, &B::Name).
+template <class Kind>
+struct BlockField {
+    FactorySlot Slot;
+    Kind* FactoryBlock::*Member;
+};
+template <class Kind>
+constexpr BlockField<Kind> Block(FactorySlot slot, Kind* FactoryBlock::*member) {
+    return {slot, member};
+}
+
+template <class Kind>
+Kind*& FieldOf(MainForm& form, Kind* MainForm::*field) {
+    return form.*field;
+}
+template <class Kind>
+Kind*& FieldOf(MainForm& form, BlockField<Kind> field) {
+    return form.Factories[field.Slot].*field.Member;
+}
+
+template <auto Field>
+Control& FindIn(MainForm& form) {
+    return AsControl(*FieldOf(form, Field));
+}
+template <auto Field>
+void CreateIn(MainForm& form, const ControlRow& row);
+
+// Where a row's control goes: made there from the row, and found there again.
+struct RowPlace {
+    void (*create)(MainForm& form, const ControlRow& row);
+    Control& (*find)(MainForm& form);
+};
+template <auto Field>
+inline constexpr RowPlace Put{&CreateIn<Field>, &FindIn<Field>};
+// The control a row's control is created in.
+template <auto Field>
+inline constexpr Control& (*In)(MainForm& form) = &FindIn<Field>;
 
 struct ControlRow {
-    Kind kind;
-    ControlField parent;
+    const RowPlace* control;
+    Control& (*parent)(MainForm& form);
     int left, top, width, height;
     const char* text;
     unsigned settings;
-    ControlField control;  // the field that receives the control; null for grids
-    GridField grid = nullptr;
 };
 
-using M = MainForm;
+template <auto Field>
+void CreateIn(MainForm& form, const ControlRow& row) {
+    CreateFromRow(FieldOf(form, Field), row.parent(form), row);
+}
 
-// The window's controls in creation order: a control's font setting happens before the
-// next control is created, so only later controls inherit it.
+using M = MainForm;
+using B = FactoryBlock;
+
+// The window's controls in creation order: a child copies its parent's font as it is
+// then, so a group's weight is set before its children are made.
 inline constexpr std::array<ControlRow, 74> kRows = {{
-    {Kind::Label, &M::Window, 6, 12, kAuto, kAuto, "Выберите фабрику, для которой хотите построить цепочку", kNormal | kGivesWay, &M::FactoryPromptLabel},
-    {Kind::Combo, &M::Window, 6, 30, 360, 22, "", kNormal | kWindowBackground, &M::FactoryCombo},
-    {Kind::Group, &M::Window, 6, 229, 710, 310, "Фабрики цепочки", kBold | kDisabled | kCentred, &M::ChainFactoriesGroup},
-    {Kind::Label, &M::ChainFactoriesGroup, 300, 187, kAuto, kAuto, "00:00:00", kNormal, &M::Support3CycleLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 236, 187, kAuto, kAuto, "0", kNormal, &M::Support3OutputLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 175, 187, kAuto, kAuto, "Продукта:", kNormal | kGivesWay, &M::Support3OutputCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 92, 164, kAuto, kAuto, "", 0, &M::Support3NameLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 445, 20, kAuto, kAuto, "", 0, &M::Support2NameLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 92, 20, kAuto, kAuto, "", 0, &M::Support1NameLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 365, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay, &M::Support2SalePriceCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 236, 43, kAuto, kAuto, "0", kNormal, &M::Support1OutputLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 617, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay, &M::Support2CycleCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 528, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay, &M::Support2OutputCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 12, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay, &M::Support1SalePriceCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 175, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay, &M::Support1OutputCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 264, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay, &M::Support1CycleCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 300, 43, kAuto, kAuto, "00:00:00", kNormal, &M::Support1CycleLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 12, 187, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay, &M::Support3SalePriceCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 589, 43, kAuto, kAuto, "0", kNormal, &M::Support2OutputLabel},
-    {Kind::Label, &M::ChainFactoriesGroup, 264, 187, kAuto, kAuto, "Цикл:", kNormal | kGivesWay, &M::Support3CycleCaption},
-    {Kind::Label, &M::ChainFactoriesGroup, 653, 43, kAuto, kAuto, "00:00:00", kNormal, &M::Support2CycleLabel},
-    {Kind::Panel, &M::ChainFactoriesGroup, 365, 70, 333, 83, "", 0, &M::Support2GridPanel},
-    {Kind::Grid, &M::Support2GridPanel, 0, 0, 331, 81, "", kNormal, nullptr, &M::Support2Grid},
-    {Kind::Panel, &M::ChainFactoriesGroup, 12, 214, 333, 83, "", 0, &M::Support3GridPanel},
-    {Kind::Grid, &M::Support3GridPanel, 0, 0, 331, 81, "", kNormal, nullptr, &M::Support3Grid},
-    {Kind::Panel, &M::ChainFactoriesGroup, 12, 70, 333, 83, "", 0, &M::Support1GridPanel},
-    {Kind::Grid, &M::Support1GridPanel, 0, 0, 331, 81, "", kNormal, nullptr, &M::Support1Grid},
-    {Kind::Edit, &M::ChainFactoriesGroup, 445, 40, 70, 20, "", kNormal | kWindowBackground, &M::Support2SalePriceEdit},
-    {Kind::Edit, &M::ChainFactoriesGroup, 92, 40, 70, 20, "", kNormal | kWindowBackground, &M::Support1SalePriceEdit},
-    {Kind::Edit, &M::ChainFactoriesGroup, 92, 184, 70, 20, "", kNormal | kWindowBackground, &M::Support3SalePriceEdit},
-    {Kind::Check, &M::ChainFactoriesGroup, 365, 18, 75, 17, "Фабрика 2:", kNormal | kChecked, &M::Support2Check},
-    {Kind::Check, &M::ChainFactoriesGroup, 13, 18, 75, 17, "Фабрика 1:", kNormal | kChecked, &M::Support1Check},
-    {Kind::Check, &M::ChainFactoriesGroup, 12, 162, 75, 17, "Фабрика 3:", kNormal | kChecked, &M::Support3Check},
-    {Kind::Group, &M::ChainFactoriesGroup, 365, 172, 333, 60, "", kCentred, &M::ResourcePriceGroup},
-    {Kind::Label, &M::ResourcePriceGroup, 118, 0, kAuto, kAuto, " Цены ресурсов ", kGreyText | kGivesWay, &M::ResourcePriceTitle},
-    {Kind::Button, &M::ResourcePriceGroup, 12, 22, 100, 25, "Минимальные", kNormal, &M::ResourceMinButton},
-    {Kind::Button, &M::ResourcePriceGroup, 117, 22, 100, 25, "Средние", kNormal, &M::ResourceAvgButton},
-    {Kind::Button, &M::ResourcePriceGroup, 221, 22, 100, 25, "Максимальные", kNormal, &M::ResourceMaxButton},
-    {Kind::Group, &M::ChainFactoriesGroup, 365, 237, 333, 60, "", kCentred, &M::ProductPriceGroup},
-    {Kind::Label, &M::ProductPriceGroup, 89, 0, kAuto, kAuto, " Цена продажи продукта ", kGreyText | kGivesWay, &M::ProductPriceTitle},
-    {Kind::Button, &M::ProductPriceGroup, 12, 22, 100, 25, "Минимальная", kNormal, &M::ProductMinButton},
-    {Kind::Button, &M::ProductPriceGroup, 117, 22, 100, 25, "Средняя", kNormal, &M::ProductAvgButton},
-    {Kind::Button, &M::ProductPriceGroup, 221, 22, 100, 25, "Максимальная", kNormal, &M::ProductMaxButton},
-    {Kind::Group, &M::Window, 6, 60, 360, 165, "Главная фабрика", kBold | kCentred, &M::MainFactoryGroup},
-    {Kind::Label, &M::MainFactoryGroup, 12, 20, kAuto, kAuto, "Фабрика:", kNormal | kGivesWay, &M::MainFactoryCaption},
-    {Kind::Label, &M::MainFactoryGroup, 264, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay, &M::MainCycleCaption},
-    {Kind::Label, &M::MainFactoryGroup, 12, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay, &M::MainSalePriceCaption},
-    {Kind::Label, &M::MainFactoryGroup, 236, 43, kAuto, kAuto, "0", kNormal, &M::MainOutputLabel},
-    {Kind::Label, &M::MainFactoryGroup, 92, 20, kAuto, kAuto, "", 0, &M::MainFactoryNameLabel},
-    {Kind::Label, &M::MainFactoryGroup, 300, 43, kAuto, kAuto, "00:00:00", kNormal, &M::MainCycleLabel},
-    {Kind::Label, &M::MainFactoryGroup, 175, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay, &M::MainOutputCaption},
-    {Kind::Panel, &M::MainFactoryGroup, 12, 70, 333, 83, "", 0, &M::MainGridPanel},
-    {Kind::Grid, &M::MainGridPanel, 0, 0, 331, 81, "", kNormal, nullptr, &M::MainGrid},
-    {Kind::Edit, &M::MainFactoryGroup, 92, 40, 70, 20, "", kNormal | kWindowBackground, &M::MainSalePriceEdit},
-    {Kind::Group, &M::Window, 376, 12, 340, 213, "Результаты расчета", kBold | kCentred, &M::ResultsGroup},
-    {Kind::Label, &M::ResultsGroup, 260, 80, kAuto, kAuto, "0", 0, &M::Support3CostLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 20, kAuto, kAuto, kResultLabels[0].Caption, kNormal | kGivesWay, &M::MainCostCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 20, kAuto, kAuto, "0", 0, &M::MainCostLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 40, kAuto, kAuto, kResultLabels[1].Caption, kNormal | kGivesWay, &M::Support1CostCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 40, kAuto, kAuto, "0", 0, &M::Support1CostLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 60, kAuto, kAuto, kResultLabels[2].Caption, kNormal | kGivesWay, &M::Support2CostCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 60, kAuto, kAuto, "0", 0, &M::Support2CostLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 80, kAuto, kAuto, kResultLabels[3].Caption, kNormal | kGivesWay, &M::Support3CostCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 140, kAuto, kAuto, "0", 0, &M::ChainIncomeLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 100, kAuto, kAuto, kResultLabels[4].Caption, kNormal | kGivesWay, &M::TotalCostCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 100, kAuto, kAuto, "0", 0, &M::TotalCostLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 120, kAuto, kAuto, kResultLabels[5].Caption, kNormal | kGivesWay, &M::MainIncomeCaption},
-    {Kind::Label, &M::ResultsGroup, 260, 120, kAuto, kAuto, "0", 0, &M::MainIncomeLabel},
-    {Kind::Label, &M::ResultsGroup, 12, 140, kAuto, kAuto, kResultLabels[6].Caption, kNormal | kGivesWay, &M::ChainIncomeCaption},
-    {Kind::Button, &M::ResultsGroup, 228, 177, 100, 25, "Расчет", kDisabled, &M::CalcButton},
-    {Kind::Check, &M::ResultsGroup, 12, 179, kAuto, 22, "Все цены выставляются вручную", kNormal | kGivesWay, &M::ManualPricesCheck},
-    {Kind::Button, &M::Window, 510, 550, 100, 25, "Закрыть", kNormal, &M::CloseButton},
-    {Kind::Button, &M::Window, 615, 550, 100, 25, "О программе", kNormal, &M::AboutButton},
-    {Kind::Edit, &M::Window, 415, 554, 80, 16, "", kNormal | kHidden | kWindowBackground, &M::PriceCellEditor},
+    {&Put<&M::FactoryPromptLabel>, In<&M::Window>, 6, 12, kAuto, kAuto, "Выберите фабрику, для которой хотите построить цепочку", kNormal | kGivesWay},
+    {&Put<&M::FactoryCombo>, In<&M::Window>, 6, 30, 360, 22, "", kNormal | kWindowBackground},
+    {&Put<&M::ChainFactoriesGroup>, In<&M::Window>, 6, 229, 710, 310, "Фабрики цепочки", kBold | kDisabled | kCentred},
+    {&Put<Block(kSupport3, &B::Cycle)>, In<&M::ChainFactoriesGroup>, 300, 187, kAuto, kAuto, "00:00:00", kNormal},
+    {&Put<Block(kSupport3, &B::Output)>, In<&M::ChainFactoriesGroup>, 236, 187, kAuto, kAuto, "0", kNormal},
+    {&Put<Block(kSupport3, &B::OutputCaption)>, In<&M::ChainFactoriesGroup>, 175, 187, kAuto, kAuto, "Продукта:", kNormal | kGivesWay},
+    {&Put<Block(kSupport3, &B::Name)>, In<&M::ChainFactoriesGroup>, 92, 164, kAuto, kAuto, "", 0},
+    {&Put<Block(kSupport2, &B::Name)>, In<&M::ChainFactoriesGroup>, 445, 20, kAuto, kAuto, "", 0},
+    {&Put<Block(kSupport1, &B::Name)>, In<&M::ChainFactoriesGroup>, 92, 20, kAuto, kAuto, "", 0},
+    {&Put<Block(kSupport2, &B::SalePriceCaption)>, In<&M::ChainFactoriesGroup>, 365, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay},
+    {&Put<Block(kSupport1, &B::Output)>, In<&M::ChainFactoriesGroup>, 236, 43, kAuto, kAuto, "0", kNormal},
+    {&Put<Block(kSupport2, &B::CycleCaption)>, In<&M::ChainFactoriesGroup>, 617, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay},
+    {&Put<Block(kSupport2, &B::OutputCaption)>, In<&M::ChainFactoriesGroup>, 528, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay},
+    {&Put<Block(kSupport1, &B::SalePriceCaption)>, In<&M::ChainFactoriesGroup>, 12, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay},
+    {&Put<Block(kSupport1, &B::OutputCaption)>, In<&M::ChainFactoriesGroup>, 175, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay},
+    {&Put<Block(kSupport1, &B::CycleCaption)>, In<&M::ChainFactoriesGroup>, 264, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay},
+    {&Put<Block(kSupport1, &B::Cycle)>, In<&M::ChainFactoriesGroup>, 300, 43, kAuto, kAuto, "00:00:00", kNormal},
+    {&Put<Block(kSupport3, &B::SalePriceCaption)>, In<&M::ChainFactoriesGroup>, 12, 187, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay},
+    {&Put<Block(kSupport2, &B::Output)>, In<&M::ChainFactoriesGroup>, 589, 43, kAuto, kAuto, "0", kNormal},
+    {&Put<Block(kSupport3, &B::CycleCaption)>, In<&M::ChainFactoriesGroup>, 264, 187, kAuto, kAuto, "Цикл:", kNormal | kGivesWay},
+    {&Put<Block(kSupport2, &B::Cycle)>, In<&M::ChainFactoriesGroup>, 653, 43, kAuto, kAuto, "00:00:00", kNormal},
+    {&Put<Block(kSupport2, &B::GridPanel)>, In<&M::ChainFactoriesGroup>, 365, 70, 333, 83, "", 0},
+    {&Put<Block(kSupport2, &B::Grid)>, In<Block(kSupport2, &B::GridPanel)>, 0, 0, 331, 81, "", kNormal},
+    {&Put<Block(kSupport3, &B::GridPanel)>, In<&M::ChainFactoriesGroup>, 12, 214, 333, 83, "", 0},
+    {&Put<Block(kSupport3, &B::Grid)>, In<Block(kSupport3, &B::GridPanel)>, 0, 0, 331, 81, "", kNormal},
+    {&Put<Block(kSupport1, &B::GridPanel)>, In<&M::ChainFactoriesGroup>, 12, 70, 333, 83, "", 0},
+    {&Put<Block(kSupport1, &B::Grid)>, In<Block(kSupport1, &B::GridPanel)>, 0, 0, 331, 81, "", kNormal},
+    {&Put<Block(kSupport2, &B::SalePrice)>, In<&M::ChainFactoriesGroup>, 445, 40, 70, 20, "", kNormal | kWindowBackground},
+    {&Put<Block(kSupport1, &B::SalePrice)>, In<&M::ChainFactoriesGroup>, 92, 40, 70, 20, "", kNormal | kWindowBackground},
+    {&Put<Block(kSupport3, &B::SalePrice)>, In<&M::ChainFactoriesGroup>, 92, 184, 70, 20, "", kNormal | kWindowBackground},
+    {&Put<Block(kSupport2, &B::Check)>, In<&M::ChainFactoriesGroup>, 365, 18, 75, 17, "Фабрика 2:", kNormal | kChecked},
+    {&Put<Block(kSupport1, &B::Check)>, In<&M::ChainFactoriesGroup>, 13, 18, 75, 17, "Фабрика 1:", kNormal | kChecked},
+    {&Put<Block(kSupport3, &B::Check)>, In<&M::ChainFactoriesGroup>, 12, 162, 75, 17, "Фабрика 3:", kNormal | kChecked},
+    {&Put<&M::ResourcePriceGroup>, In<&M::ChainFactoriesGroup>, 365, 172, 333, 60, "", kCentred},
+    {&Put<&M::ResourcePriceTitle>, In<&M::ResourcePriceGroup>, 118, 0, kAuto, kAuto, " Цены ресурсов ", kGreyText | kGivesWay},
+    {&Put<&M::ResourceMinButton>, In<&M::ResourcePriceGroup>, 12, 22, 100, 25, "Минимальные", kNormal},
+    {&Put<&M::ResourceAvgButton>, In<&M::ResourcePriceGroup>, 117, 22, 100, 25, "Средние", kNormal},
+    {&Put<&M::ResourceMaxButton>, In<&M::ResourcePriceGroup>, 221, 22, 100, 25, "Максимальные", kNormal},
+    {&Put<&M::ProductPriceGroup>, In<&M::ChainFactoriesGroup>, 365, 237, 333, 60, "", kCentred},
+    {&Put<&M::ProductPriceTitle>, In<&M::ProductPriceGroup>, 89, 0, kAuto, kAuto, " Цена продажи продукта ", kGreyText | kGivesWay},
+    {&Put<&M::ProductMinButton>, In<&M::ProductPriceGroup>, 12, 22, 100, 25, "Минимальная", kNormal},
+    {&Put<&M::ProductAvgButton>, In<&M::ProductPriceGroup>, 117, 22, 100, 25, "Средняя", kNormal},
+    {&Put<&M::ProductMaxButton>, In<&M::ProductPriceGroup>, 221, 22, 100, 25, "Максимальная", kNormal},
+    {&Put<&M::MainFactoryGroup>, In<&M::Window>, 6, 60, 360, 165, "Главная фабрика", kBold | kCentred},
+    {&Put<&M::MainFactoryCaption>, In<&M::MainFactoryGroup>, 12, 20, kAuto, kAuto, "Фабрика:", kNormal | kGivesWay},
+    {&Put<Block(kMain, &B::CycleCaption)>, In<&M::MainFactoryGroup>, 264, 43, kAuto, kAuto, "Цикл:", kNormal | kGivesWay},
+    {&Put<Block(kMain, &B::SalePriceCaption)>, In<&M::MainFactoryGroup>, 12, 43, kAuto, kAuto, "Цена продажи", kNormal | kGivesWay},
+    {&Put<Block(kMain, &B::Output)>, In<&M::MainFactoryGroup>, 236, 43, kAuto, kAuto, "0", kNormal},
+    {&Put<Block(kMain, &B::Name)>, In<&M::MainFactoryGroup>, 92, 20, kAuto, kAuto, "", 0},
+    {&Put<Block(kMain, &B::Cycle)>, In<&M::MainFactoryGroup>, 300, 43, kAuto, kAuto, "00:00:00", kNormal},
+    {&Put<Block(kMain, &B::OutputCaption)>, In<&M::MainFactoryGroup>, 175, 43, kAuto, kAuto, "Продукта:", kNormal | kGivesWay},
+    {&Put<Block(kMain, &B::GridPanel)>, In<&M::MainFactoryGroup>, 12, 70, 333, 83, "", 0},
+    {&Put<Block(kMain, &B::Grid)>, In<Block(kMain, &B::GridPanel)>, 0, 0, 331, 81, "", kNormal},
+    {&Put<Block(kMain, &B::SalePrice)>, In<&M::MainFactoryGroup>, 92, 40, 70, 20, "", kNormal | kWindowBackground},
+    {&Put<&M::ResultsGroup>, In<&M::Window>, 376, 12, 340, 213, "Результаты расчета", kBold | kCentred},
+    {&Put<&M::Support3CostLabel>, In<&M::ResultsGroup>, 260, 80, kAuto, kAuto, "0", 0},
+    {&Put<&M::MainCostCaption>, In<&M::ResultsGroup>, 12, 20, kAuto, kAuto, kResultLabels[0].Caption, kNormal | kGivesWay},
+    {&Put<&M::MainCostLabel>, In<&M::ResultsGroup>, 260, 20, kAuto, kAuto, "0", 0},
+    {&Put<&M::Support1CostCaption>, In<&M::ResultsGroup>, 12, 40, kAuto, kAuto, kResultLabels[1].Caption, kNormal | kGivesWay},
+    {&Put<&M::Support1CostLabel>, In<&M::ResultsGroup>, 260, 40, kAuto, kAuto, "0", 0},
+    {&Put<&M::Support2CostCaption>, In<&M::ResultsGroup>, 12, 60, kAuto, kAuto, kResultLabels[2].Caption, kNormal | kGivesWay},
+    {&Put<&M::Support2CostLabel>, In<&M::ResultsGroup>, 260, 60, kAuto, kAuto, "0", 0},
+    {&Put<&M::Support3CostCaption>, In<&M::ResultsGroup>, 12, 80, kAuto, kAuto, kResultLabels[3].Caption, kNormal | kGivesWay},
+    {&Put<&M::ChainIncomeLabel>, In<&M::ResultsGroup>, 260, 140, kAuto, kAuto, "0", 0},
+    {&Put<&M::TotalCostCaption>, In<&M::ResultsGroup>, 12, 100, kAuto, kAuto, kResultLabels[4].Caption, kNormal | kGivesWay},
+    {&Put<&M::TotalCostLabel>, In<&M::ResultsGroup>, 260, 100, kAuto, kAuto, "0", 0},
+    {&Put<&M::MainIncomeCaption>, In<&M::ResultsGroup>, 12, 120, kAuto, kAuto, kResultLabels[5].Caption, kNormal | kGivesWay},
+    {&Put<&M::MainIncomeLabel>, In<&M::ResultsGroup>, 260, 120, kAuto, kAuto, "0", 0},
+    {&Put<&M::ChainIncomeCaption>, In<&M::ResultsGroup>, 12, 140, kAuto, kAuto, kResultLabels[6].Caption, kNormal | kGivesWay},
+    {&Put<&M::CalcButton>, In<&M::ResultsGroup>, 228, 177, 100, 25, "Расчет", kDisabled},
+    {&Put<&M::ManualPricesCheck>, In<&M::ResultsGroup>, 12, 179, kAuto, 22, "Все цены выставляются вручную", kNormal | kGivesWay},
+    {&Put<&M::CloseButton>, In<&M::Window>, 510, 550, 100, 25, "Закрыть", kNormal},
+    {&Put<&M::AboutButton>, In<&M::Window>, 615, 550, 100, 25, "О программе", kNormal},
+    {&Put<&M::PriceCellEditor>, In<&M::Window>, 415, 554, 80, 16, "", kNormal | kHidden | kWindowBackground},
 }};
 
-// Event wiring: which control's click runs which handler.
+// Event wiring: which button's click runs which handler. A support factory's check box
+// runs SetSupportActive.
 struct ClickRow {
-    ControlField control;
+    Button* MainForm::*button;
     void (MainForm::*handler)(Control&);
 };
 
-inline constexpr std::array<ClickRow, 11> kClicks = {{
+inline constexpr std::array<ClickRow, 8> kClicks = {{
     {&M::CalcButton, &M::CalculateChain},
-    {&M::Support1Check, &M::SetSupport1Active},
-    {&M::Support2Check, &M::SetSupport2Active},
-    {&M::Support3Check, &M::SetSupport3Active},
     {&M::ResourceMinButton, &M::SetResourcePricesMin},
     {&M::ResourceAvgButton, &M::SetResourcePricesAvg},
     {&M::ResourceMaxButton, &M::SetResourcePricesMax},

@@ -1,0 +1,68 @@
+#include "toolkit/check_box.h"
+
+#include "toolkit/button.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/gdi_handles.h"
+#include "toolkit/text_size.h"
+
+namespace {
+
+constexpr DWORD kCheckBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr int kCheckMarkWidth = 24;  // the box and the gap before the text
+
+}  // namespace
+
+CheckBox& CheckBox::Create(Control& parent, const CheckBoxArgs& args) {
+    CheckBox& box = Adopt(parent, std::unique_ptr<CheckBox>(new CheckBox(parent, args.AutoSize)));
+    box.CreateWindowFor({L"BUTTON", kCheckBoxStyle}, args.Common, args.Text, false);
+    if (args.Checked) box.SetChecked(true);
+    return box;
+}
+
+void CheckBox::SetChecked(bool checked) { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+
+void CheckBox::Click() { SendClick(*this, Id()); }
+
+void CheckBox::HandleNotification(int code) {
+    if (code == BN_CLICKED) OnClick(*this);
+}
+
+CheckBox& CheckBox::SetText(std::string_view text) {
+    caption_ = text;
+    Control::SetText(text);
+    if (limited_) ShowCaptionWithin(Width() - kCheckMarkWidth);
+    return *this;
+}
+
+CheckBox& CheckBox::LimitAutoWidth(int width) {
+    if (!limited_) caption_ = Control::Text();
+    limited_ = width > 0;
+    Control::LimitAutoWidth(width);
+    if (limited_) ShowCaptionWithin(Width() - kCheckMarkWidth);
+    return *this;
+}
+
+void CheckBox::SizeToText(Bounds& place, std::string_view text) {
+    if (!autoSize_) return;
+    place.Width = TextSize(MeasuringDc(), GetFont(), limited_ ? std::string_view(caption_) : text).cx +
+                  kCheckMarkWidth;
+}
+
+// A button draws no ellipsis of its own: the shown caption is cut to the longest start that
+// fits with one.
+void CheckBox::ShowCaptionWithin(int width) {
+    std::wstring shown = Cp1251ToWide(caption_);
+    HDC dc = MeasuringDc();
+    SelectGuard font(dc, GetFont().Handle());
+    auto fits = [&](const std::wstring& text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return size.cx <= width;
+    };
+    if (!fits(shown)) {
+        do shown.pop_back();
+        while (!shown.empty() && !fits(shown + L'\u2026'));
+        shown += L'\u2026';
+    }
+    SetWindowTextW(window_, shown.c_str());
+}

@@ -1,0 +1,77 @@
+#include "toolkit/combo_box.h"
+
+#include <algorithm>
+
+#include "toolkit/cp1251.h"
+
+namespace {
+
+constexpr DWORD kComboStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
+                              WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBS_HASSTRINGS;
+// Sent by the combo box to its parent after CBN_SELCHANGE, so that the change event runs
+// once the selection is final.
+constexpr int kDeferredSelChange = 15;
+constexpr int kDroppedRows = 8;
+
+}  // namespace
+
+ComboBox& ComboBox::Create(Control& parent, const ComboBoxArgs& args) {
+    ComboBox& combo = Adopt(parent, std::unique_ptr<ComboBox>(new ComboBox(parent)));
+    const DWORD style = kComboStyle | (args.DropDownList ? DWORD{CBS_DROPDOWNLIST} : DWORD{CBS_DROPDOWN});
+    combo.CreateWindowFor({L"COMBOBOX", style, WS_EX_CLIENTEDGE}, args.Common, {}, false);
+    return combo;
+}
+
+int ComboBox::AddItem(std::string_view text) {
+    std::wstring wide = Cp1251ToWide(text);
+    return window_ ? static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())))
+                   : -1;
+}
+
+std::string ComboBox::ItemText(int index) const {
+    LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    LRESULT copied = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    if (copied <= 0) return {};
+    text.resize(static_cast<std::size_t>(copied));
+    return WideToCp1251(text);
+}
+
+int ComboBox::ItemCount() const { return std::max(0, static_cast<int>(Send(CB_GETCOUNT))); }
+
+void ComboBox::HandleNotification(int code) {
+    switch (code) {
+    case CBN_EDITCHANGE:
+        OnChange(*this);
+        break;
+    case CBN_DROPDOWN:
+        SizeDroppedList();
+        break;
+    case CBN_SELCHANGE:
+        PostMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(Id(), kDeferredSelChange),
+                     reinterpret_cast<LPARAM>(window_));
+        break;
+    case kDeferredSelChange:
+        if (OnSelChange)
+            OnSelChange(*this);
+        else
+            OnChange(*this);
+        break;
+    default:
+        break;
+    }
+}
+
+// The window's height sets the dropped list's: as many rows as the closed box is high.
+void ComboBox::SizeDroppedList() {
+    int rows = std::clamp(ItemCount(), 1, kDroppedRows);
+    SetWindowPos(window_, nullptr, 0, 0, Width(), Height() * (rows + 1) + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
+void ComboBox::PositionChanged(const WINDOWPOS& position) {
+    const int height = Height();
+    Control::PositionChanged(position);
+    bounds_.Height = height;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "toolkit/control.h"
+
+struct CustomControlArgs {
+    ControlArgs Common;
+    const wchar_t* ClassName = nullptr;  // registered on first use
+    UINT ClassStyle = 0;
+    DWORD Style = WS_CHILD | WS_VISIBLE;
+    DWORD ExStyle = 0;
+};
+
+struct ScrollRange {
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Position = 0;
+};
+
+// A window of a class of the caller's own; the caller attaches a message filter to give
+// it its behaviour.
+class CustomControl final : public Control {
+public:
+    static CustomControl& Create(Control& parent, const CustomControlArgs& args);
+
+    void SetScrollBar(int bar, const ScrollRange& range);  // SB_HORZ or SB_VERT
+    void CaptureMouse() { SetCapture(window_); }
+    void ReleaseMouse() {
+        if (window_ && GetCapture() == window_) ReleaseCapture();
+    }
+
+private:
+    explicit CustomControl(Control& parent) : Control(&parent) {}
+};
