@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cxxabi.h>
+
 #include <exception>
 
 #include "app/about_box.h"
@@ -28,11 +30,9 @@ void AboutClicked(void* window, Control&) { ShowAbout(*static_cast<Control*>(win
 
 }  // namespace
 
-// Takes the place of the library's verbose handler, which would bring its name demangler
-// into the program for a text no one sees.
-namespace __cxxabiv1 {
-std::terminate_handler __terminate_handler = &EndOnUncaughtException;
-}  // namespace __cxxabiv1
+// Takes the place of the library's verbose terminate handler, which would bring its name
+// demangler into the program for a text no one sees.
+void __gnu_cxx::__verbose_terminate_handler() { EndOnUncaughtException(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Declared before the window so that the tables outlive it.

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <exception>
-#include <stdexcept>
 
 #include "toolkit/application.h"
 #include "toolkit/cp1251.h"
+#include "toolkit/failure.h"
 #include "toolkit/form.h"
 
 namespace {
@@ -54,7 +54,7 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
                                   parent_ ? parent_->window_ : nullptr,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), Instance(),
                                   ownClass ? this : nullptr);
-    if (!window) throw std::runtime_error("окно не создано");
+    if (!window) throw Failure("окно не создано");
     if (!ownClass) {
         subclassed_ = true;
         Bind(window);
