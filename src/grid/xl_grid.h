@@ -20,7 +20,7 @@ public:
 class XLGrid;
 
 struct XLGridArgs {
-    ControlArgs Common;
+    ControlArgs Common{};
     std::uint16_t ColCount = 3;
     std::uint16_t RowCount = 3;
     std::uint8_t HighlightSelection = 1;

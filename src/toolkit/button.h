@@ -4,8 +4,8 @@
 #include "toolkit/control.h"
 
 struct ButtonArgs {
-    ControlArgs Common;
-    std::string_view Text;
+    ControlArgs Common{};
+    std::string_view Text{};
 };
 
 // A push button.

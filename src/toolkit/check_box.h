@@ -5,8 +5,8 @@
 #include "toolkit/control.h"
 
 struct CheckBoxArgs {
-    ControlArgs Common;
-    std::string_view Text;
+    ControlArgs Common{};
+    std::string_view Text{};
     bool Checked = false;
     bool AutoSize = false;  // the width follows the text; the height stays
 };

@@ -5,7 +5,7 @@
 #include "toolkit/control.h"
 
 struct ComboBoxArgs {
-    ControlArgs Common;
+    ControlArgs Common{};
     bool DropDownList = false;  // the player picks from the list and types nothing
 };
 

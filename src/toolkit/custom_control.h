@@ -2,7 +2,7 @@
 #include "toolkit/control.h"
 
 struct CustomControlArgs {
-    ControlArgs Common;
+    ControlArgs Common{};
     const wchar_t* ClassName = nullptr;  // registered on first use
     UINT ClassStyle = 0;
     DWORD Style = WS_CHILD | WS_VISIBLE;

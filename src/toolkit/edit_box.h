@@ -2,7 +2,7 @@
 #include "toolkit/control.h"
 
 struct EditBoxArgs {
-    ControlArgs Common;
+    ControlArgs Common{};
     bool DigitsOnly = false;  // refuses every character but a digit
 };
 

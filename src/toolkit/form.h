@@ -32,7 +32,7 @@ public:
     // A device context for measuring texts, made on first use.
     HDC MeasuringDc();
 
-    Event<Control&, bool&> OnClose;  // clear the flag to refuse the close
+    Event<Form&, bool&> OnClose;  // clear the flag to refuse the close
 
 private:
     friend class Control;

@@ -4,8 +4,8 @@
 #include "toolkit/control.h"
 
 struct GroupBoxArgs {
-    ControlArgs Common;
-    std::string_view Text;
+    ControlArgs Common{};
+    std::string_view Text{};
     bool CentredCaption = false;
 };
 

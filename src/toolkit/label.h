@@ -4,8 +4,8 @@
 #include "toolkit/control.h"
 
 struct LabelArgs {
-    ControlArgs Common;
-    std::string_view Text;
+    ControlArgs Common{};
+    std::string_view Text{};
     bool AutoSize = false;  // the size follows the text
 };
 

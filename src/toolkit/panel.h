@@ -4,7 +4,7 @@
 enum class PanelEdge { None, Lowered };
 
 struct PanelArgs {
-    ControlArgs Common;
+    ControlArgs Common{};
     PanelEdge Edge = PanelEdge::None;
 };
 

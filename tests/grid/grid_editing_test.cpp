@@ -13,16 +13,16 @@ struct PriceEditing {
     int endEdits = 0;
     std::string endText;
 
-    void Begin(XLGrid& grid, int col, int row, Control*& lent, Control*&, GridRect& m) {
+    void Begin(XLGrid& grid, int col, int row, Control*& lent, EditBox*&, GridRect& m) {
         if (col == 2 && !grid.Cell(0, row)->Text.empty()) lent = editor;
         m = margins;
     }
-    void End(XLGrid&, int, int, Control*, Control*, std::string& text, bool& accept) {
+    void End(XLGrid&, int, int, Control*, EditBox*, std::string& text, bool& accept) {
         ++endEdits;
         endText = text;
         accept = !refuse;
     }
-    void Changed(Control&) { ++changes; }
+    void Changed(XLGrid&) { ++changes; }
 };
 
 class GridEditingTest : public GridWindowTest {
@@ -33,7 +33,7 @@ protected:
         editing_.editor = editor_;
         grid_.SetOnBeginEdit(MakeEvent<&PriceEditing::Begin>(editing_));
         grid_.SetOnEndEdit(MakeEvent<&PriceEditing::End>(editing_));
-        grid_.AsControl().OnChange = MakeEvent<&PriceEditing::Changed>(editing_);
+        grid_.OnChange = MakeEvent<&PriceEditing::Changed>(editing_);
         grid_.Cell(0, 0)->SetText("Энергоэлементы");
         grid_.Cell(2, 0)->SetText("16");
         grid_.Cell(0, 1)->SetText("Руда");
@@ -164,7 +164,7 @@ TEST_F(GridEditingTest, TheWheelStoresAndCloses) {
 }
 
 TEST_F(GridEditingTest, LosingTheFocusStores) {
-    Control& other = CreateButton(*form_, "other");
+    auto& other = Button::Create(*form_, {.Text = "other"});
     Key(VK_RETURN);
     Type("32");
     other.Focus();
@@ -242,8 +242,8 @@ TEST_F(GridEditingTest, AnEditorHiddenByItsOwnerIsForgotten) {
 // An editor made of several controls: moving the focus between them goes on editing.
 struct CompositeEditing {
     Control* panel = nullptr;
-    Control* text = nullptr;
-    void Begin(XLGrid&, int, int, Control*& editor, Control*& editFocus, GridRect&) {
+    EditBox* text = nullptr;
+    void Begin(XLGrid&, int, int, Control*& editor, EditBox*& editFocus, GridRect&) {
         editor = panel;
         editFocus = text;
     }
@@ -251,9 +251,9 @@ struct CompositeEditing {
 
 TEST_F(GridWindowTest, FocusInsideACompositeEditorKeepsEditing) {
     CompositeEditing editing;
-    editing.panel = &CreatePanel(*form_, PanelEdge::None);
-    editing.text = &CreateEditBox(*editing.panel, 0);
-    Control& second = CreateEditBox(*editing.panel, 0);
+    editing.panel = &Panel::Create(*form_, {.Edge = PanelEdge::None});
+    editing.text = &EditBox::Create(*editing.panel, {});
+    auto& second = EditBox::Create(*editing.panel, {});
     editing.panel->SetVisible(false);
     grid_.SetOnBeginEdit(MakeEvent<&CompositeEditing::Begin>(editing));
     grid_.AsControl().Focus();

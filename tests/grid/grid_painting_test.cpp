@@ -122,7 +122,7 @@ TEST_F(GridPaintingTest, NothingIsPaintedWhileAnUpdateIsOpen) {
     auto q = Paint(marker);
     EXPECT_EQ(q->Count({0, 0, Width(), Height()}, marker), 0);
     grid_.EndUpdate();  // one too many: the count stays at 0
-    EXPECT_EQ(grid_.AsControl().UpdateCount(), 0);
+    EXPECT_EQ(grid_.UpdateCount(), 0);
 }
 
 TEST_F(GridPaintingTest, AMergedAreaHasNoLinesInside) {

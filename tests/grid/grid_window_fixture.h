@@ -12,7 +12,15 @@
 #include "grid/xl_grid.h"
 #include "grid/test_grid_host.h"
 #include "toolkit/colour.h"
-#include "toolkit/controls.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
 
 inline void PumpMessages() {
     MSG message;
@@ -117,15 +125,14 @@ inline COLORREF Sys(int index) { return GetSysColor(index); }
 // edit box the grid can borrow, as the main window lends its price editor.
 class GridWindowTest : public ::testing::Test {
 protected:
-    GridWindowTest() : form_(MakeForm()), grid_(NewXLGrid(*form_, 3, 3, 1, 0)) {
-        editor_ = &CreateEditBox(*form_, kEditDigitsOnly);
+    GridWindowTest() : form_(MakeForm()), grid_(NewXLGrid(*form_, {.Border = false})) {
+        editor_ = &EditBox::Create(*form_, {.DigitsOnly = true});
         editor_->SetVisible(false);
         Control& control = grid_.AsControl();
         control.Resize(331, 81);
         grid_.SetRowHeaderWidth(0);
         grid_.SetLeftLineWidth(0);
         grid_.SetTopLineWidth(0);
-        control.SetHasBorder(false);
         control.GetFont().SetStyle(0);
         grid_.HeaderFont().Assign(form_->GetFont());
         grid_.HeaderFont().SetStyle(0);
@@ -140,7 +147,7 @@ protected:
     }
 
     static std::unique_ptr<Control> MakeForm() {
-        std::unique_ptr<Control> form = CreateForm("grid test");
+        std::unique_ptr<Form> form = Form::Create({"grid test"});
         form->Resize(600, 400);
         form->GetFont().SetFaceName("Tahoma");
         form->GetFont().SetHeight(-11);
@@ -174,5 +181,5 @@ protected:
 
     std::unique_ptr<Control> form_;
     XLGrid& grid_;
-    Control* editor_ = nullptr;
+    EditBox* editor_ = nullptr;
 };

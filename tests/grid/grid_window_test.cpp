@@ -93,7 +93,7 @@ TEST_F(GridWindowTest, ArrowKeysMoveAndStopAtTheEdges) {
     for (const Step& s : steps) {
         Key(s.key);
         EXPECT_EQ(grid_.GetCurCell(), s.cell) << "key " << s.key;
-        EXPECT_EQ(grid_.AsControl().UpdateCount(), 0);
+        EXPECT_EQ(grid_.UpdateCount(), 0);
     }
 }
 
@@ -214,12 +214,12 @@ TEST_F(GridWindowTest, TheControlsFontReachesEveryCellOldAndNew) {
     grid_.SetColCount(4);
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 4; ++col) EXPECT_EQ(grid_.Cell(col, row)->Font.Height(), -15) << col << "," << row;
-    EXPECT_EQ(grid_.AsControl().UpdateCount(), 0);
+    EXPECT_EQ(grid_.UpdateCount(), 0);
 }
 
 struct LentEditor {
     Control* editor = nullptr;
-    void Begin(XLGrid&, int, int, Control*& lent, Control*&, GridRect&) { lent = editor; }
+    void Begin(XLGrid&, int, int, Control*& lent, EditBox*&, GridRect&) { lent = editor; }
 };
 
 TEST_F(GridWindowTest, AnActiveCaptionClickStoresTheEditAndSelectsNothing) {

@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/canvas.h"
-#include "toolkit/controls.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
 
 namespace {
 
@@ -74,12 +82,12 @@ TEST(FontTest, AssignCopiesEveryFieldAndReportsOneChange) {
 }
 
 TEST(FontTest, ChildrenCopyTheParentsFontOnlyAtCreation) {
-    std::unique_ptr<Control> form = CreateForm("form");
+    std::unique_ptr<Form> form = Form::Create({"form"});
     form->GetFont().SetFaceName("Tahoma");
     form->GetFont().SetHeight(-11);
-    Control& group = CreateGroupBox(*form, "group");
+    auto& group = GroupBox::Create(*form, {.Text = "group"});
     group.GetFont().SetStyle(kFontBold);
-    Control& inside = CreateLabel(group, "inside");
+    auto& inside = Label::Create(group, {.Text = "inside"});
     form->GetFont().SetHeight(-20);
     EXPECT_EQ(group.GetFont().Height(), -11);
     EXPECT_EQ(inside.GetFont().FaceName(), "Tahoma");
@@ -95,8 +103,8 @@ TEST(ColourTest, SystemAndRgbValues) {
 }
 
 TEST(ColourTest, ParentAnswersColourRequestsWithTheChildsColours) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& edit = CreateEditBox(*form, 0);
+    std::unique_ptr<Form> form = Form::Create({"form"});
+    auto& edit = EditBox::Create(*form, {});
     edit.SetColor(RGB(10, 20, 30));
     edit.GetFont().SetColor(RGB(200, 100, 50));
     OwnedMemoryDc dc(CreateCompatibleDC(nullptr));

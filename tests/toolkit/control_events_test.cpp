@@ -3,7 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/controls.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/message_pump.h"
 
 namespace {
@@ -11,7 +19,9 @@ namespace {
 struct Recorder {
     std::vector<std::string> calls;
     void Clicked(Control& sender) { calls.push_back("click " + sender.Text()); }
-    void Changed(Control& sender) { calls.push_back("change " + std::to_string(sender.ItemIndex())); }
+    void Changed(Control& sender) {
+        calls.push_back("change " + std::to_string(static_cast<ComboBox&>(sender).ItemIndex()));
+    }
     void SelChanged(Control&) { calls.push_back("selchange"); }
     void TextChanged(Control& sender) { calls.push_back("text " + sender.Text()); }
     void Left(Control&) { calls.push_back("leave"); }
@@ -24,12 +34,12 @@ struct Recorder {
 
 class ControlEventsTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Control> form = CreateForm("events");
+    std::unique_ptr<Form> form = Form::Create({"events"});
     Recorder recorder;
 };
 
 TEST_F(ControlEventsTest, UnassignedEventIsSkipped) {
-    Control& button = CreateButton(*form, "b");
+    auto& button = Button::Create(*form, {.Text = "b"});
     button.Click();
     EXPECT_FALSE(button.OnClick);
     button.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
@@ -38,7 +48,7 @@ TEST_F(ControlEventsTest, UnassignedEventIsSkipped) {
 }
 
 TEST_F(ControlEventsTest, ComboSelectionChangeRaisesOneChangeAfterQueuedMessages) {
-    Control& combo = CreateComboBox(*form, kComboDropDownList);
+    auto& combo = ComboBox::Create(*form, {.DropDownList = true});
     for (const char* item : {"one", "two", "three"}) combo.AddItem(item);
     combo.SetItemIndex(0);
     combo.OnChange = MakeEvent<&Recorder::Changed>(recorder);
@@ -54,7 +64,7 @@ TEST_F(ControlEventsTest, ComboSelectionChangeRaisesOneChangeAfterQueuedMessages
 }
 
 TEST_F(ControlEventsTest, SelChangeTakesPrecedenceOverChange) {
-    Control& combo = CreateComboBox(*form, kComboDropDownList);
+    auto& combo = ComboBox::Create(*form, {.DropDownList = true});
     combo.AddItem("one");
     combo.AddItem("two");
     combo.OnChange = MakeEvent<&Recorder::Changed>(recorder);
@@ -65,7 +75,7 @@ TEST_F(ControlEventsTest, SelChangeTakesPrecedenceOverChange) {
 }
 
 TEST_F(ControlEventsTest, ProgramChangesOfTheComboRaiseNoEvent) {
-    Control& combo = CreateComboBox(*form, kComboDropDownList);
+    auto& combo = ComboBox::Create(*form, {.DropDownList = true});
     combo.OnChange = MakeEvent<&Recorder::Changed>(recorder);
     EXPECT_EQ(combo.AddItem("one"), 0);
     EXPECT_EQ(combo.AddItem("two"), 1);
@@ -78,7 +88,7 @@ TEST_F(ControlEventsTest, ProgramChangesOfTheComboRaiseNoEvent) {
 }
 
 TEST_F(ControlEventsTest, ComboItemTexts) {
-    Control& combo = CreateComboBox(*form, kComboDropDownList);
+    auto& combo = ComboBox::Create(*form, {.DropDownList = true});
     combo.AddItem("Фабрика");
     combo.AddItem("");
     EXPECT_EQ(combo.ItemText(0), "Фабрика");
@@ -89,7 +99,7 @@ TEST_F(ControlEventsTest, ComboItemTexts) {
 
 TEST_F(ControlEventsTest, ClickOnCheckBoxRunsHandlerWithoutToggling) {
     for (bool checked : {false, true}) {
-        Control& box = CreateCheckBox(*form, "box");
+        auto& box = CheckBox::Create(*form, {.Text = "box"});
         box.SetChecked(checked);
         box.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
         recorder.calls.clear();
@@ -100,7 +110,7 @@ TEST_F(ControlEventsTest, ClickOnCheckBoxRunsHandlerWithoutToggling) {
 }
 
 TEST_F(ControlEventsTest, UserClickOnCheckBoxTogglesAndRaisesClick) {
-    Control& box = CreateCheckBox(*form, "box");
+    auto& box = CheckBox::Create(*form, {.Text = "box"});
     box.SetChecked(true);
     box.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
     SendMessageW(box.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -111,7 +121,7 @@ TEST_F(ControlEventsTest, UserClickOnCheckBoxTogglesAndRaisesClick) {
 }
 
 TEST_F(ControlEventsTest, SettingTheCheckMarkRaisesNoEvent) {
-    Control& box = CreateCheckBox(*form, "box");
+    auto& box = CheckBox::Create(*form, {.Text = "box"});
     box.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
     box.SetChecked(true);
     box.SetChecked(false);
@@ -120,16 +130,17 @@ TEST_F(ControlEventsTest, SettingTheCheckMarkRaisesNoEvent) {
 }
 
 TEST_F(ControlEventsTest, ClickOnLabelRaisesItsClick) {
-    Control& label = CreateLabel(*form, "label");
+    auto& label = Label::Create(*form, {.Text = "label"});
     label.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
-    label.Click();
+    SendMessageW(label.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
+    SendMessageW(label.Window(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
     PumpMessages();
     EXPECT_EQ(recorder.calls, std::vector<std::string>{"click label"});
 }
 
 TEST_F(ControlEventsTest, ControlsInsideAGroupBoxRaiseTheirEvents) {
-    Control& group = CreateGroupBox(*form, "group");
-    Control& button = CreateButton(group, "inner");
+    auto& group = GroupBox::Create(*form, {.Text = "group"});
+    auto& button = Button::Create(group, {.Text = "inner"});
     button.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
     SendMessageW(button.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(button.Window(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -139,8 +150,8 @@ TEST_F(ControlEventsTest, ControlsInsideAGroupBoxRaiseTheirEvents) {
 
 TEST_F(ControlEventsTest, EditBoxReportsKeysChangesAndLostFocus) {
     form->SetVisible(true);
-    Control& edit = CreateEditBox(*form, kEditDigitsOnly);
-    Control& other = CreateButton(*form, "other");
+    auto& edit = EditBox::Create(*form, {.DigitsOnly = true});
+    auto& other = Button::Create(*form, {.Text = "other"});
     edit.OnChange = MakeEvent<&Recorder::TextChanged>(recorder);
     edit.OnKeyDown = MakeEvent<&Recorder::KeyDown>(recorder);
     edit.OnLeave = MakeEvent<&Recorder::Left>(recorder);
@@ -154,7 +165,7 @@ TEST_F(ControlEventsTest, EditBoxReportsKeysChangesAndLostFocus) {
 }
 
 TEST_F(ControlEventsTest, DigitsOnlyEditRefusesLetters) {
-    Control& edit = CreateEditBox(*form, kEditDigitsOnly);
+    auto& edit = EditBox::Create(*form, {.DigitsOnly = true});
     for (wchar_t typed : {L'1', L'x', L'2', L'Ж'}) SendMessageW(edit.Window(), WM_CHAR, typed, 0);
     EXPECT_EQ(edit.Text(), "12");
 }

@@ -3,7 +3,15 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/controls.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/message_pump.h"
 
 namespace {
@@ -31,8 +39,8 @@ struct Watcher {
 TEST(ControlLifecycleTest, DestroyRunsTheEventThenFreesOwnedObjectsInOrder) {
     Log log;
     Watcher watcher{log};
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& child = CreateLabel(*form, "child");
+    std::unique_ptr<Form> form = Form::Create({"form"});
+    auto& child = Label::Create(*form, {.Text = "child"});
     HWND childWindow = child.Window();
     form->OnDestroy = MakeEvent<&Watcher::Destroyed>(watcher);
     child.OnDestroy = MakeEvent<&Watcher::Destroyed>(watcher);
@@ -51,16 +59,16 @@ TEST(ControlLifecycleTest, DestroyRunsTheEventThenFreesOwnedObjectsInOrder) {
 }
 
 TEST(ControlLifecycleTest, OwnedObjectsCanBeFoundByType) {
-    std::unique_ptr<Control> form = CreateForm("form");
+    std::unique_ptr<Form> form = Form::Create({"form"});
     Log log;
     Logged& added = form->AddOwnedObject(std::make_unique<Logged>(log, "x"));
     EXPECT_EQ(form->FindOwnedObject<Logged>(), &added);
-    EXPECT_EQ(CreateLabel(*form, "y").FindOwnedObject<Logged>(), nullptr);
+    EXPECT_EQ(Label::Create(*form, {.Text = "y"}).FindOwnedObject<Logged>(), nullptr);
 }
 
 TEST(ControlLifecycleTest, WindowsFindTheirObjects) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& edit = CreateEditBox(*form, 0);
+    std::unique_ptr<Form> form = Form::Create({"form"});
+    auto& edit = EditBox::Create(*form, {});
     EXPECT_EQ(Control::FromHandle(form->Window()), form.get());
     EXPECT_EQ(Control::FromHandle(edit.Window()), &edit);
     EXPECT_EQ(Control::FromHandle(GetDesktopWindow()), nullptr);
@@ -71,10 +79,9 @@ TEST(ControlLifecycleTest, WindowsFindTheirObjects) {
 }
 
 TEST(ControlLifecycleTest, AFormIsCreatedHidden) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& label = CreateLabel(*form, "x");
+    std::unique_ptr<Form> form = Form::Create({"form"});
+    auto& label = Label::Create(*form, {.Text = "x"});
     EXPECT_FALSE(IsWindowVisible(form->Window()));
-    EXPECT_TRUE(form->Style() & WS_VISIBLE) << "kept to be shown by the loop";
     EXPECT_TRUE(label.IsVisible());
     EXPECT_FALSE(IsWindowVisible(label.Window())) << "nothing is drawn yet";
 }
@@ -94,7 +101,7 @@ struct FilterLog {
 };
 
 TEST(ControlLifecycleTest, MessageFiltersRunLastAttachedFirstAndCanStopTheMessage) {
-    std::unique_ptr<Control> form = CreateForm("form");
+    std::unique_ptr<Form> form = Form::Create({"form"});
     FilterLog filters;
     form->AddMessageFilter(MakeMessageFilter<&FilterLog::First>(filters));
     form->AddMessageFilter(MakeMessageFilter<&FilterLog::Second>(filters));
@@ -107,20 +114,22 @@ TEST(ControlLifecycleTest, MessageFiltersRunLastAttachedFirstAndCanStopTheMessag
 }
 
 TEST(ControlLifecycleTest, CustomControlGetsItsOwnClassAndStyles) {
-    std::unique_ptr<Control> form = CreateForm("form");
+    std::unique_ptr<Form> form = Form::Create({"form"});
     constexpr DWORD style = 0x56B10000;
-    Control& custom = CreateCustomControl(*form, L"kelmTestCustom", CS_DBLCLKS, style, 0);
+    const CustomControlArgs args{.ClassName = L"kelmTestCustom", .ClassStyle = CS_DBLCLKS, .Style = style};
+    auto& custom = CustomControl::Create(*form, args);
     wchar_t name[32] = {};
     GetClassNameW(custom.Window(), name, 32);
     EXPECT_STREQ(name, L"kelmTestCustom");
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(custom.Window(), GWL_STYLE)), style);
     EXPECT_EQ(GetClassLongPtrW(custom.Window(), GCL_STYLE), CS_DBLCLKS);
-    Control& again = CreateCustomControl(*form, L"kelmTestCustom", CS_DBLCLKS, style, 0);
+    auto& again = CustomControl::Create(*form, args);
     EXPECT_NE(again.Window(), nullptr) << "the class is registered once and reused";
 }
 
+// The styles as the windows keep them.
 TEST(ControlLifecycleTest, KindsGetTheirWin32ClassesAndStyles) {
-    std::unique_ptr<Control> form = CreateForm("form");
+    std::unique_ptr<Form> form = Form::Create({"form"});
     constexpr DWORD clip = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     struct Case {
         const char* name;
@@ -129,17 +138,19 @@ TEST(ControlLifecycleTest, KindsGetTheirWin32ClassesAndStyles) {
         DWORD style;
         DWORD exStyle;
     } cases[] = {
-        {"label", CreateLabel(*form, "l"), L"Static", 0x5000018C | clip, 0},
-        {"button", CreateButton(*form, "b"), L"Button", 0x50011000 | clip, 0},
-        {"check box", CreateCheckBox(*form, "c"), L"Button", 0x50010003, 0},
-        {"group box", CreateGroupBox(*form, "g"), L"Button", 0x56030007 | clip,
+        {"label", Label::Create(*form, {.Text = "l"}), L"Static", 0x5000018C | clip, 0},
+        {"button", Button::Create(*form, {.Text = "b"}), L"Button", 0x50011000 | clip, 0},
+        {"check box", CheckBox::Create(*form, {.Text = "c"}), L"Button", 0x50010003, 0},
+        {"group box", GroupBox::Create(*form, {.Text = "g"}), L"Button", 0x56030007 | clip,
          WS_EX_CONTROLPARENT},
-        {"panel", CreatePanel(*form, PanelEdge::Lowered), L"Static", 0x5000118C | clip,
-         WS_EX_CONTROLPARENT},
-        {"edit box", CreateEditBox(*form, kEditDigitsOnly), L"Edit",
+        // A sunken static control gets a static edge from the platform.
+        {"panel", Panel::Create(*form, {.Edge = PanelEdge::Lowered}), L"Static", 0x5000118C | clip,
+         WS_EX_CONTROLPARENT | WS_EX_STATICEDGE},
+        {"edit box", EditBox::Create(*form, {.DigitsOnly = true}), L"Edit",
          (0x50010000 | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NUMBER) | clip, WS_EX_CLIENTEDGE},
-        {"combo box", CreateComboBox(*form, kComboDropDownList), L"ComboBox",
-         0x50210200 | CBS_DROPDOWNLIST | clip, WS_EX_CLIENTEDGE},
+        // A combo box draws its own frame: it keeps neither the scroll bar nor the edge.
+        {"combo box", ComboBox::Create(*form, {.DropDownList = true}), L"ComboBox",
+         0x50010200 | CBS_DROPDOWNLIST | clip, 0},
     };
     for (const Case& c : cases) {
         wchar_t name[32] = {};
@@ -150,27 +161,16 @@ TEST(ControlLifecycleTest, KindsGetTheirWin32ClassesAndStyles) {
     }
 }
 
-TEST(ControlLifecycleTest, SetHasBorderFalseRemovesEveryFrame) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& edit = CreateEditBox(*form, 0);
-    edit.SetStyle(edit.Style() | WS_BORDER);
-    edit.SetHasBorder(false);
-    EXPECT_EQ(edit.Style() & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0u);
-    EXPECT_EQ(edit.ExStyle() & WS_EX_CLIENTEDGE, 0u);
-    EXPECT_EQ(GetWindowLongPtrW(edit.Window(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
-}
-
-TEST(ControlLifecycleTest, StyleChangeOnAHiddenFormKeepsItHidden) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    form->SetStyle(form->Style() & ~DWORD{WS_MAXIMIZEBOX});
+TEST(ControlLifecycleTest, AFormWithoutMaximizeBoxIsCreatedHidden) {
+    std::unique_ptr<Form> form = Form::Create({.Caption = "form", .Maximizable = false});
     EXPECT_FALSE(IsWindowVisible(form->Window()));
     EXPECT_EQ(GetWindowLongPtrW(form->Window(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
 }
 
 TEST(ControlLifecycleTest, EnabledAndVisibleState) {
-    std::unique_ptr<Control> form = CreateForm("form");
-    Control& group = CreateGroupBox(*form, "g");
-    Control& button = CreateButton(group, "b");
+    std::unique_ptr<Form> form = Form::Create({"form"});
+    auto& group = GroupBox::Create(*form, {.Text = "g"});
+    auto& button = Button::Create(group, {.Text = "b"});
     group.SetEnabled(false);
     EXPECT_FALSE(group.IsEnabled());
     EXPECT_TRUE(group.Style() & WS_DISABLED);

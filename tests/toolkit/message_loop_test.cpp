@@ -4,7 +4,17 @@
 #include <vector>
 
 #include "toolkit/application.h"
-#include "toolkit/controls.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/failure.h"
+#include "toolkit/button.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/custom_control.h"
+#include "toolkit/edit_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
 #include "toolkit/message_pump.h"
 
 namespace {
@@ -12,7 +22,7 @@ namespace {
 struct CloseKeeper {
     std::vector<std::string> log;
     int refusals = 1;
-    void Closing(Control& sender, bool& accept) {
+    void Closing(Form& sender, bool& accept) {
         log.push_back(std::string("close ") + (IsLoopRunning() ? "in loop" : "outside"));
         if (refusals > 0) {
             --refusals;
@@ -25,8 +35,8 @@ struct CloseKeeper {
 
 // The loop runs once per process: termination is for good.
 TEST(MessageLoopTest, AcceptedCloseOfTheApplicationWindowEndsTheLoop) {
-    std::unique_ptr<Control> form = CreateForm("loop");
-    CreateButton(*form, "b");
+    std::unique_ptr<Form> form = Form::Create({"loop"});
+    Button::Create(*form, {.Text = "b"});
     CloseKeeper keeper;
     form->OnClose = MakeEvent<&CloseKeeper::Closing>(keeper);
     form->OnDestroy = MakeEvent<&CloseKeeper::Destroyed>(keeper);
@@ -41,7 +51,7 @@ TEST(MessageLoopTest, AcceptedCloseOfTheApplicationWindowEndsTheLoop) {
 }
 
 TEST(MessageLoopTest, ClosingAnotherTopLevelWindowHidesIt) {
-    std::unique_ptr<Control> form = CreateForm("other");
+    std::unique_ptr<Form> form = Form::Create({"other"});
     form->SetVisible(true);
     SendMessageW(form->Window(), WM_CLOSE, 0, 0);
     EXPECT_NE(form->Window(), nullptr);
@@ -49,18 +59,18 @@ TEST(MessageLoopTest, ClosingAnotherTopLevelWindowHidesIt) {
 }
 
 TEST(FocusTest, FirstTabStopControlIsTheFocusControl) {
-    std::unique_ptr<Control> form = CreateForm("focus");
-    CreateLabel(*form, "no tab stop");
-    Control& group = CreateGroupBox(*form, "never focused");
-    Control& combo = CreateComboBox(group, kComboDropDownList);
-    CreateButton(*form, "later");
+    std::unique_ptr<Form> form = Form::Create({"focus"});
+    Label::Create(*form, {.Text = "no tab stop"});
+    auto& group = GroupBox::Create(*form, {.Text = "never focused"});
+    auto& combo = ComboBox::Create(group, {.DropDownList = true});
+    Button::Create(*form, {.Text = "later"});
     EXPECT_EQ(form->FocusControl(), &combo);
 }
 
 TEST(FocusTest, TheWindowPassesItsFocusToTheLastFocusedControl) {
-    std::unique_ptr<Control> form = CreateForm("focus");
-    Control& first = CreateEditBox(*form, 0);
-    Control& second = CreateButton(*form, "second");
+    std::unique_ptr<Form> form = Form::Create({"focus"});
+    auto& first = EditBox::Create(*form, {});
+    auto& second = Button::Create(*form, {.Text = "second"});
     form->SetVisible(true);
     SetForegroundWindow(form->Window());
     form->Focus();
@@ -71,6 +81,46 @@ TEST(FocusTest, TheWindowPassesItsFocusToTheLastFocusedControl) {
     form->Focus();
     EXPECT_TRUE(second.HasFocus());
     EXPECT_EQ(Control::FocusedControl(), &second);
+}
+
+struct FailingHandler {
+    void Closing(Form&, bool&) { throw Failure("проверка"); }
+};
+
+std::vector<std::string> answeredBoxes;
+
+// Runs inside the box's own message loop: reads the box's text and answers it.
+void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+            wchar_t text[256] = {};
+            GetDlgItemTextW(window, 0xFFFF, text, 256);
+            answeredBoxes.push_back(WideToCp1251(text));
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
+            return FALSE;
+        },
+        0);
+}
+
+TEST(InternalErrorTest, AFailingHandlerIsToldOnceAndEndsTheLoopWithItsCode) {
+    std::unique_ptr<Form> form = Form::Create({"failing"});
+    FailingHandler handler;
+    form->OnClose = MakeEvent<&FailingHandler::Closing>(handler);
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, &AnswerBoxes);
+    EXPECT_EQ(SendMessageW(form->Window(), WM_CLOSE, 0, 0), 0);
+    EXPECT_TRUE(IsWindow(form->Window())) << "the window stays until the loop ends";
+    SendMessageW(form->Window(), WM_CLOSE, 0, 0);
+    KillTimer(nullptr, timer);
+    ASSERT_EQ(answeredBoxes.size(), 1u) << "a second failure is not told again";
+    EXPECT_NE(answeredBoxes[0].find("Внутренняя ошибка программы: проверка."), std::string::npos)
+        << answeredBoxes[0];
+    MSG quit;
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, WPARAM{kInternalErrorExitCode});
 }
 
 }  // namespace

@@ -14,16 +14,16 @@ TEST_F(MainFormTest, PickingAFactoryShowsItsChain) {
     const Ware& product = catalogue.Wares[main.Product];
     EXPECT_TRUE(form->ChainFactoriesGroup->IsEnabled());
     EXPECT_TRUE(form->CalcButton->IsEnabled());
-    EXPECT_EQ(form->MainFactoryNameLabel->Text(), form->FactoryCombo->ItemText(0));
-    EXPECT_EQ(form->MainSalePriceEdit->Text(), IntToText(product.AvgPrice));
-    EXPECT_EQ(form->MainCycleLabel->Text(), CycleTimeText(product.CycleSeconds));
-    EXPECT_EQ(form->MainOutputLabel->Text(), IntToText(product.UnitsPerCycle));
-    EXPECT_EQ(form->Support1NameLabel->Text(), catalogue.Stations[main.Supports[0]].Name);
-    EXPECT_EQ(form->Support3NameLabel->Text(), catalogue.Stations[main.Supports[2]].Name);
+    EXPECT_EQ((*form)[kMain].Name->Text(), form->FactoryCombo->ItemText(0));
+    EXPECT_EQ((*form)[kMain].SalePrice->Text(), IntToText(product.AvgPrice));
+    EXPECT_EQ((*form)[kMain].Cycle->Text(), CycleTimeText(product.CycleSeconds));
+    EXPECT_EQ((*form)[kMain].Output->Text(), IntToText(product.UnitsPerCycle));
+    EXPECT_EQ((*form)[kSupport1].Name->Text(), catalogue.Stations[main.Supports[0]].Name);
+    EXPECT_EQ((*form)[kSupport3].Name->Text(), catalogue.Stations[main.Supports[2]].Name);
     const Ware& first = catalogue.Wares[main.Resources[0]];
-    EXPECT_EQ(form->MainGrid->Cell(0, 0)->Text, first.Name);
-    EXPECT_EQ(form->MainGrid->Cell(1, 0)->Text, IntToText(main.ResourceAmounts[0]));
-    EXPECT_EQ(form->MainGrid->Cell(2, 0)->Text, IntToText(first.AvgPrice));
+    EXPECT_EQ((*form)[kMain].Grid->Cell(0, 0)->Text, first.Name);
+    EXPECT_EQ((*form)[kMain].Grid->Cell(1, 0)->Text, IntToText(main.ResourceAmounts[0]));
+    EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, IntToText(first.AvgPrice));
     EXPECT_EQ(form->MainCostLabel->Text(), "0") << "choosing does not calculate";
 }
 
@@ -38,15 +38,15 @@ TEST_F(MainFormTest, PriceButtonsSetTheLevel) {
     PickNextFactory();
     const Station& main = catalogue.Stations[FactoryList[0]];
     form->ResourceMaxButton->Click();
-    EXPECT_EQ(form->MainGrid->Cell(2, 0)->Text, IntToText(catalogue.Wares[main.Resources[0]].MaxPrice));
+    EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, IntToText(catalogue.Wares[main.Resources[0]].MaxPrice));
     form->ProductMinButton->Click();
-    EXPECT_EQ(form->MainSalePriceEdit->Text(), IntToText(catalogue.Wares[main.Product].MinPrice));
+    EXPECT_EQ((*form)[kMain].SalePrice->Text(), IntToText(catalogue.Wares[main.Product].MinPrice));
 }
 
 TEST_F(MainFormTest, PriceButtonsDoNothingBeforeAFactoryIsChosen) {
     form->ResourceMaxButton->Click();
     form->CalcButton->Click();
-    EXPECT_EQ(form->MainGrid->Cell(2, 0)->Text, "");
+    EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, "");
     EXPECT_EQ(form->MainCostLabel->Text(), "0");
 }
 
@@ -56,9 +56,9 @@ struct SupportState {
 };
 
 SupportState StateOf(const MainForm& form) {
-    return {form.Support1Check->IsChecked(), form.Support2Check->IsChecked(),
-            form.Support3Check->IsChecked(), form.Support1Grid->AsControl().IsEnabled(),
-            form.Support2Grid->AsControl().IsEnabled(), form.Support3Grid->AsControl().IsEnabled()};
+    return {form[kSupport1].Check->IsChecked(), form[kSupport2].Check->IsChecked(),
+            form[kSupport3].Check->IsChecked(), form[kSupport1].Grid->AsControl().IsEnabled(),
+            form[kSupport2].Grid->AsControl().IsEnabled(), form[kSupport3].Grid->AsControl().IsEnabled()};
 }
 
 void ExpectState(const MainForm& form, SupportState expected, const char* step) {
@@ -73,26 +73,26 @@ void ExpectState(const MainForm& form, SupportState expected, const char* step) 
 
 TEST_F(MainFormTest, SupportCheckBoxesSwitchTheirFactories) {
     PickNextFactory();
-    UserClick(*form->Support1Check);
+    UserClick(*(*form)[kSupport1].Check);
     ExpectState(*form, {false, false, true, false, false, true}, "factory 1 cleared");
-    EXPECT_FALSE(form->Support1NameLabel->IsEnabled());
-    EXPECT_FALSE(form->Support2SalePriceEdit->IsEnabled());
-    EXPECT_EQ(form->Support1SalePriceEdit->Color(), kButtonFaceColour);
-    EXPECT_EQ(form->Support2SalePriceEdit->Color(), kButtonFaceColour);
-    UserClick(*form->Support2Check);
+    EXPECT_FALSE((*form)[kSupport1].Name->IsEnabled());
+    EXPECT_FALSE((*form)[kSupport2].SalePrice->IsEnabled());
+    EXPECT_EQ((*form)[kSupport1].SalePrice->Color(), kButtonFaceColour);
+    EXPECT_EQ((*form)[kSupport2].SalePrice->Color(), kButtonFaceColour);
+    UserClick(*(*form)[kSupport2].Check);
     ExpectState(*form, {false, true, true, false, true, true}, "factory 2 checked alone");
-    EXPECT_EQ(form->Support2SalePriceEdit->Color(), kWindowColour);
-    UserClick(*form->Support1Check);
+    EXPECT_EQ((*form)[kSupport2].SalePrice->Color(), kWindowColour);
+    UserClick(*(*form)[kSupport1].Check);
     ExpectState(*form, {true, true, true, true, true, true}, "factory 1 checked again");
-    UserClick(*form->Support3Check);
+    UserClick(*(*form)[kSupport3].Check);
     ExpectState(*form, {true, true, false, true, true, false}, "factory 3 cleared");
-    EXPECT_FALSE(form->Support3CycleCaption->IsEnabled());
-    EXPECT_TRUE(form->Support1CycleCaption->IsEnabled());
+    EXPECT_FALSE((*form)[kSupport3].CycleCaption->IsEnabled());
+    EXPECT_TRUE((*form)[kSupport1].CycleCaption->IsEnabled());
 }
 
 TEST_F(MainFormTest, OnlyPriceCellsOfNamedRowsCanBeEdited) {
     PickNextFactory();
-    XLGrid& grid = *form->MainGrid;
+    XLGrid& grid = *(*form)[kMain].Grid;
     struct Case {
         int col, row;
         bool editable;
@@ -111,7 +111,7 @@ TEST_F(MainFormTest, OnlyPriceCellsOfNamedRowsCanBeEdited) {
 
 TEST_F(MainFormTest, AFinishedEditIsStoredAndAnOpenOneIsDiscardedAtShutdown) {
     PickNextFactory();
-    XLGrid& grid = *form->MainGrid;
+    XLGrid& grid = *(*form)[kMain].Grid;
     grid.SetCurCell({2, 0});
     grid.BeginEdit();
     ASSERT_TRUE(form->PriceCellEditor->IsVisible());

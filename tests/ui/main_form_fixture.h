@@ -38,6 +38,6 @@ protected:
     }
 
     Catalogue catalogue;
-    std::unique_ptr<Control> window;
+    std::unique_ptr<Form> window;
     MainForm* form = nullptr;
 };

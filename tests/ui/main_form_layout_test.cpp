@@ -8,9 +8,7 @@ namespace {
 
 using namespace main_form_rows;
 
-Control& ControlOf(MainForm& form, const ControlRow& row) {
-    return row.kind == Kind::Grid ? (form.*row.grid)->AsControl() : *(form.*row.control);
-}
+Control& ControlOf(MainForm& form, const ControlRow& row) { return row.control->find(form); }
 
 TEST_F(MainFormTest, TheWindowItself) {
     wchar_t className[16] = {};
@@ -28,7 +26,6 @@ TEST_F(MainFormTest, TheWindowItself) {
     EXPECT_EQ(window->Color(), kButtonFaceColour);
     EXPECT_FALSE(IsWindowVisible(window->Window())) << "shown only by the message loop";
     EXPECT_EQ(ApplicationWindow(), window.get());
-    EXPECT_NE(form->CommonControlsInit, nullptr);
 }
 
 TEST_F(MainFormTest, TheSizeIsLocked) {
@@ -44,7 +41,7 @@ TEST_F(MainFormTest, EveryControlStandsWhereItsRowSays) {
     for (const ControlRow& row : kRows) {
         Control& control = ControlOf(*form, row);
         SCOPED_TRACE(row.text);
-        EXPECT_EQ(control.Parent(), form->*row.parent);
+        EXPECT_EQ(control.Parent(), &row.parent(*form));
         EXPECT_EQ(control.Left(), row.left);
         EXPECT_EQ(control.Top(), row.top);
         if (row.width != kAuto) {
@@ -53,14 +50,11 @@ TEST_F(MainFormTest, EveryControlStandsWhereItsRowSays) {
         if (row.height != kAuto) {
             EXPECT_EQ(control.Height(), row.height);
         }
-        if (row.kind != Kind::Grid && row.kind != Kind::Panel && row.kind != Kind::Combo &&
-            row.kind != Kind::Edit) {
-            EXPECT_EQ(control.Text(), row.text);
-        }
+        EXPECT_EQ(control.Text(), row.text);
         EXPECT_EQ(control.IsEnabled(), !(row.settings & kDisabled));
         EXPECT_EQ(control.IsVisible(), !(row.settings & kHidden));
-        if (row.kind == Kind::Check) {
-            EXPECT_EQ(control.IsChecked(), (row.settings & kChecked) != 0);
+        if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+            EXPECT_EQ(box->IsChecked(), (row.settings & kChecked) != 0);
         }
     }
 }
@@ -92,8 +86,8 @@ TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
         {"chain group", form->ChainFactoriesGroup, true},
         {"results group", form->ResultsGroup, true},
         {"main group", form->MainFactoryGroup, true},
-        {"main name label", form->MainFactoryNameLabel, true},
-        {"support 2 name label", form->Support2NameLabel, true},
+        {"main name label", (*form)[kMain].Name, true},
+        {"support 2 name label", (*form)[kSupport2].Name, true},
         {"main cost value", form->MainCostLabel, true},
         {"chain income value", form->ChainIncomeLabel, true},
         {"main cost caption", form->MainCostCaption, false},
@@ -102,22 +96,22 @@ TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
         {"resource title", form->ResourcePriceTitle, true},
         {"resource button", form->ResourceMinButton, false},
         {"close button", form->CloseButton, false},
-        {"sale price box", form->Support1SalePriceEdit, false},
+        {"sale price box", (*form)[kSupport1].SalePrice, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ((c.control->GetFont().Style() & kFontBold) != 0, c.bold) << c.name;
     EXPECT_EQ(form->ResourcePriceTitle->GetFont().Color(), kGreyTextColour);
     EXPECT_EQ(form->ProductPriceTitle->GetFont().Color(), kGreyTextColour);
-    EXPECT_EQ(form->Support1SalePriceEdit->Color(), kWindowColour);
+    EXPECT_EQ((*form)[kSupport1].SalePrice->Color(), kWindowColour);
     EXPECT_EQ(form->FactoryCombo->Color(), kWindowColour);
 }
 
 TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
-    EXPECT_EQ(form->Support1NameLabel->Width(), 1) << "empty";
-    EXPECT_EQ(form->Support1NameLabel->Height(), 1);
-    int before = form->Support1NameLabel->Width();
-    form->Support1NameLabel->SetText("Очень длинное название фабрики");
-    EXPECT_GT(form->Support1NameLabel->Width(), before + 50);
+    EXPECT_EQ((*form)[kSupport1].Name->Width(), 1) << "empty";
+    EXPECT_EQ((*form)[kSupport1].Name->Height(), 1);
+    int before = (*form)[kSupport1].Name->Width();
+    (*form)[kSupport1].Name->SetText("Очень длинное название фабрики");
+    EXPECT_GT((*form)[kSupport1].Name->Width(), before + 50);
     EXPECT_GT(form->ManualPricesCheck->Width(), 24);
     EXPECT_EQ(form->ManualPricesCheck->Height(), 22);
 }
@@ -159,7 +153,7 @@ TEST_F(MainFormTest, StartUpState) {
     EXPECT_TRUE(form->MainFactoryGroup->IsEnabled());
     EXPECT_EQ(window->FocusControl(), form->FactoryCombo);
     EXPECT_FALSE(form->PriceCellEditor->IsVisible());
-    for (XLGrid* grid : {form->MainGrid, form->Support1Grid, form->Support2Grid, form->Support3Grid}) {
+    for (XLGrid* grid : {(*form)[kMain].Grid, (*form)[kSupport1].Grid, (*form)[kSupport2].Grid, (*form)[kSupport3].Grid}) {
         EXPECT_EQ(grid->GetColCaption(0), "Ресурс");
         EXPECT_EQ(grid->GetColCaption(1), "Кол-во");
         EXPECT_EQ(grid->GetColCaption(2), "Цена покупки");

@@ -47,11 +47,11 @@ protected:
     }
 
     std::vector<HWND> FullOrder() {
-        return Windows({form->MainSalePriceEdit, &form->MainGrid->AsControl(), form->CalcButton,
-                        form->ManualPricesCheck, form->Support1Check, form->Support1SalePriceEdit,
-                        &form->Support1Grid->AsControl(), form->Support2Check, form->Support2SalePriceEdit,
-                        &form->Support2Grid->AsControl(), form->Support3Check, form->Support3SalePriceEdit,
-                        &form->Support3Grid->AsControl(), form->ResourceMinButton, form->ResourceAvgButton,
+        return Windows({(*form)[kMain].SalePrice, &(*form)[kMain].Grid->AsControl(), form->CalcButton,
+                        form->ManualPricesCheck, (*form)[kSupport1].Check, (*form)[kSupport1].SalePrice,
+                        &(*form)[kSupport1].Grid->AsControl(), (*form)[kSupport2].Check, (*form)[kSupport2].SalePrice,
+                        &(*form)[kSupport2].Grid->AsControl(), (*form)[kSupport3].Check, (*form)[kSupport3].SalePrice,
+                        &(*form)[kSupport3].Grid->AsControl(), form->ResourceMinButton, form->ResourceAvgButton,
                         form->ResourceMaxButton, form->ProductMinButton, form->ProductAvgButton,
                         form->ProductMaxButton, form->CloseButton, form->AboutButton, form->FactoryCombo});
     }
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(TabOrderTest, BeforeAFactoryIsChosenTheDisabledAreasAreSkipped) {
     ASSERT_EQ(GetFocus(), form->FactoryCombo->Window());
-    EXPECT_EQ(Cycle(), Windows({form->MainSalePriceEdit, &form->MainGrid->AsControl(), form->ManualPricesCheck,
+    EXPECT_EQ(Cycle(), Windows({(*form)[kMain].SalePrice, &(*form)[kMain].Grid->AsControl(), form->ManualPricesCheck,
                                 form->CloseButton, form->AboutButton, form->FactoryCombo}));
 }
 
@@ -76,18 +76,18 @@ TEST_F(TabOrderTest, TabVisitsEveryAreaInReadingOrderAndShiftTabGoesBack) {
 
 TEST_F(TabOrderTest, AnUncheckedSupportBlockKeepsOnlyItsCheckBox) {
     PickNextFactory();
-    UserClick(*form->Support2Check);
-    ASSERT_FALSE(form->Support2Check->IsChecked());
+    UserClick(*(*form)[kSupport2].Check);
+    ASSERT_FALSE((*form)[kSupport2].Check->IsChecked());
     form->FactoryCombo->Focus();
     std::vector<HWND> expected = FullOrder();
-    std::erase(expected, form->Support2SalePriceEdit->Window());
-    std::erase(expected, form->Support2Grid->AsControl().Window());
+    std::erase(expected, (*form)[kSupport2].SalePrice->Window());
+    std::erase(expected, (*form)[kSupport2].Grid->AsControl().Window());
     EXPECT_EQ(Cycle(), expected);
 }
 
 TEST_F(TabOrderTest, ArrowKeysStillMoveTheGridsCurrentCell) {
     PickNextFactory();
-    XLGrid& grid = *form->MainGrid;
+    XLGrid& grid = *(*form)[kMain].Grid;
     grid.AsControl().Focus();
     grid.SetCurCell({2, 0});
     PostMessageW(grid.AsControl().Window(), WM_KEYDOWN, VK_DOWN, 0);
@@ -98,7 +98,7 @@ TEST_F(TabOrderTest, ArrowKeysStillMoveTheGridsCurrentCell) {
 
 TEST_F(TabOrderTest, TabDuringAnEditStoresItAndMovesOn) {
     PickNextFactory();
-    XLGrid& grid = *form->MainGrid;
+    XLGrid& grid = *(*form)[kMain].Grid;
     grid.AsControl().Focus();
     grid.SetCurCell({2, 0});
     grid.BeginEdit();
