@@ -12,6 +12,7 @@ scripts/build.sh sanitize
 scripts/build.sh fuzz
 
 status=0
+scripts/check-size.sh 2>&1 | tee build/size.log || status=1
 (cd build/native && ctest --output-on-failure) 2>&1 | tee build/native-ctest.log || status=1
 (cd build/sanitize && ctest --output-on-failure) 2>&1 | tee build/sanitize-ctest.log || status=1
 
@@ -37,6 +38,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   /usr/lib/wine/wine64 wineboot >/dev/null 2>&1
   (cd build/win64 && ctest --output-on-failure --timeout 600)
   result=$?
+  scripts/startup.sh 9 || result=1
   /usr/lib/wine/wineserver -k 2>/dev/null
   WINEPREFIX=$PWD/build/wineprefix-fallback /usr/lib/wine/wineserver -k 2>/dev/null
   exit $result' 2>&1 | tee build/win64-ctest.log || status=1
@@ -47,4 +49,6 @@ echo "fuzz: $fuzz_result"
 for kind in sanitize native win64; do
   echo "$kind: $(grep -E 'tests passed|tests failed' build/$kind-ctest.log | tail -1)"
 done
+grep '^size: ' build/size.log
+grep '^start-up: ' build/win64/startup.log || echo "start-up: not measured"
 exit $status
