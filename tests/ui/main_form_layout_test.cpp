@@ -116,6 +116,10 @@ TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
     EXPECT_EQ(form->ManualPricesCheck->Height(), 22);
 }
 
+RECT RectOf(const Control& control) {
+    return {control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+}
+
 void ExpectNoVisibleChildrenOverlap(const Control& parent) {
     for (int i = 0; i < parent.ChildCount(); ++i) {
         const Control& one = parent.Child(i);
@@ -123,7 +127,7 @@ void ExpectNoVisibleChildrenOverlap(const Control& parent) {
         ExpectNoVisibleChildrenOverlap(one);
         for (int j = i + 1; j < parent.ChildCount(); ++j) {
             const Control& other = parent.Child(j);
-            RECT a = one.Bounds(), b = other.Bounds(), both{};
+            RECT a = RectOf(one), b = RectOf(other), both{};
             EXPECT_FALSE(other.IsVisible() && IntersectRect(&both, &a, &b))
                 << '"' << one.Text() << "\" (" << a.left << ", " << a.top << ", " << a.right
                 << ", " << a.bottom << ") covers \"" << other.Text() << "\" (" << b.left << ", "
@@ -136,7 +140,7 @@ void ExpectNoVisibleChildrenOverlap(const Control& parent) {
 TEST_F(MainFormTest, NothingAPlayerReadsIsCoveredInAnyFont) {
     PickNextFactory();
     form->ResourceMaxButton->Click();
-    form->MainSalePriceEdit->SetText("2000000000");
+    (*form)[kMain].SalePrice->SetText("2000000000");
     form->CalcButton->Click();
     ASSERT_GE(form->MainIncomeLabel->Text().size(), 10u);
     ExpectNoVisibleChildrenOverlap(*window);
