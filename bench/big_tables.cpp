@@ -119,7 +119,7 @@ BigTables WriteBigTables(const std::string& folder, std::size_t totalBytes) {
         AppendWare(body, random);
         ++tables.WareRecords;
     }
-    tables.Bytes += WriteTable(TablePath(folder, kWaresFile), body, tables.WareRecords);
+    tables.Bytes += WriteTable((NativePath(folder) / kWaresFile).Native(), body, tables.WareRecords);
 
     body.clear();
     std::uint32_t wares = static_cast<std::uint32_t>(tables.WareRecords);
@@ -128,6 +128,6 @@ BigTables WriteBigTables(const std::string& folder, std::size_t totalBytes) {
         AppendStation(body, random, wares, stations);
         ++tables.StationRecords;
     }
-    tables.Bytes += WriteTable(TablePath(folder, kStationsFile), body, tables.StationRecords);
+    tables.Bytes += WriteTable((NativePath(folder) / kStationsFile).Native(), body, tables.StationRecords);
     return tables;
 }

@@ -27,9 +27,9 @@ namespace {
 
 BigTables g_tables;
 
-const std::string& PathOf(int file) {
-    static const std::string paths[2] = {TablePath(g_tables.Folder, kWaresFile),
-                                         TablePath(g_tables.Folder, kStationsFile)};
+const NativePath& PathOf(int file) {
+    static const NativePath paths[2] = {NativePath(g_tables.Folder) / kWaresFile,
+                                        NativePath(g_tables.Folder) / kStationsFile};
     return paths[file];
 }
 
@@ -101,7 +101,7 @@ void BaselineReadSplit(benchmark::State& state) {
     Measure(state, false, [] {
         for (int file = 0; file < 2; ++file) {
             SplitText text;
-            if (!ReadAndSplit(PathOf(file), text)) return false;
+            if (!ReadAndSplit(PathOf(file).Native(), text)) return false;
             benchmark::DoNotOptimize(text.Lines.data());
         }
         return true;
@@ -124,7 +124,7 @@ void BaselineReadSplitParse(benchmark::State& state) {
         std::int64_t sum = 0;
         for (int file = 0; file < 2; ++file) {
             SplitText text;
-            if (!ReadAndSplit(PathOf(file), text)) return false;
+            if (!ReadAndSplit(PathOf(file).Native(), text)) return false;
             sum += ReadEveryField(text);
         }
         benchmark::DoNotOptimize(sum);
@@ -135,7 +135,7 @@ void BaselineReadSplitParse(benchmark::State& state) {
 void BaselineReadSplitParseStore(benchmark::State& state) {
     Measure(state, true, [] {
         SplitText wares, stations;
-        if (!ReadAndSplit(PathOf(0), wares) || !ReadAndSplit(PathOf(1), stations)) return false;
+        if (!ReadAndSplit(PathOf(0).Native(), wares) || !ReadAndSplit(PathOf(1).Native(), stations)) return false;
         static Catalogue catalogue;
         StoreEveryRecord(wares, stations, catalogue);
         benchmark::DoNotOptimize(catalogue.Stations.data());
@@ -147,7 +147,7 @@ void BaselineReadSplitParseStore(benchmark::State& state) {
 void LoadTablesBench(benchmark::State& state) {
     Measure(state, true, [] {
         static Catalogue catalogue;
-        LoadReport report = LoadTables(g_tables.Folder, catalogue);
+        LoadReport report = LoadTables(NativePath(g_tables.Folder), catalogue);
         benchmark::DoNotOptimize(report.Stations.Records.data());
         return catalogue.Wares.size() == g_tables.WareRecords && catalogue.Stations.size() == g_tables.StationRecords;
     });

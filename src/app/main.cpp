@@ -38,8 +38,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Declared before the window so that the tables outlive it.
     Catalogue catalogue;
     try {
-        std::unique_ptr<Form> window = CreateMainForm(catalogue, StartupTablesFolder());
-        if (!ReportTableProblems(*window)) {
+        NativePath tablesFolder = StartupTablesFolder();
+        std::unique_ptr<Form> window = CreateMainForm(catalogue, tablesFolder);
+        if (!ReportTableProblems(*window, tablesFolder)) {
             TerminateApplication();
             return 1;
         }

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "calc/tables_folder.h"
 #include "toolkit/cp1251.h"
 #include "ui/main_form.h"
 
 namespace {
 
-std::string ExecutableFolder() {
+NativePath ExecutableFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -20,19 +22,28 @@ std::string ExecutableFolder() {
         path.resize(path.size() * 2);
     }
     std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::string() : WideToCp1251(path.substr(0, slash));
+    return slash == std::wstring::npos ? NativePath() : NativePath(path.substr(0, slash));
+}
+
+// Named in full, so that a message about the tables says where they were looked for.
+NativePath WorkingFolder() {
+    std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
+    path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
+    return NativePath(std::move(path));
 }
 
 }  // namespace
 
-std::string StartupTablesFolder() { return FindTablesFolder(std::string(), ExecutableFolder()); }
+NativePath StartupTablesFolder() { return FindTablesFolder(WorkingFolder(), ExecutableFolder()); }
 
-bool ReportTableProblems(Form& window) {
+bool ReportTableProblems(Form& window, const NativePath& tablesFolder) {
     const TableCheck& check = FormOf(window).TablesCheck();
-    if (check.Problems.empty()) return true;
+    if (!StartupMessageNeeded(check)) return true;
     bool usable = check.CompleteCount() > 0;
+    std::wstring text = Cp1251ToWide("Папка с таблицами: ") + tablesFolder.Native() + L"\r\n\r\n" +
+                        Cp1251ToWide(StartupMessageText(check));
     // The window is still hidden: the box stands on its own, in the taskbar.
-    MessageBoxW(nullptr, Cp1251ToWide(StartupMessageText(check)).c_str(), Cp1251ToWide(window.Text()).c_str(),
+    MessageBoxW(nullptr, text.c_str(), Cp1251ToWide(window.Text()).c_str(),
                 (usable ? MB_ICONWARNING : MB_ICONERROR) | MB_OK | MB_TASKMODAL);
     return usable;
 }

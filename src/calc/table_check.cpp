@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "calc/chain.h"
-#include "data/table_loader.h"
 #include "toolkit/text_convert.h"
 
 namespace {
@@ -40,31 +39,32 @@ public:
     std::vector<TableProblem> TakeProblems();
 
 private:
-    enum FileKind { kWaresFile = 0, kStationsFile = 1 };
-
     struct Found {
-        int File;
+        TableFile File;
         int Line;
         std::string Message;
+        bool Warning;
         bool operator<(const Found& other) const {
             return std::tie(File, Line, Message) < std::tie(other.File, other.Line, other.Message);
         }
     };
 
-    const TableSource& Source(FileKind file) const { return file == kWaresFile ? report_->Wares : report_->Stations; }
-    void Report(FileKind file, int line, std::string message);
-    void CheckFile(FileKind file, std::size_t tableSize);
-    void CheckRecordLines(FileKind file);
+    const TableSource& Source(TableFile file) const { return report_->Of(file); }
+    void Report(TableFile file, int line, std::string message, bool warning = false);
+    void CheckFile(TableFile file, std::size_t tableSize);
+    void CheckRecordLines(TableFile file);
 
     // The record as its line left it: filled by a line with a ";" after the name. Records
     // that fail this are already reported with their file or line.
-    bool LineFilled(FileKind file, std::int32_t index) const;
-    void RecordProblem(FileKind file, std::int32_t index, std::string message);
+    bool LineFilled(TableFile file, std::int32_t index) const;
+    void RecordProblem(TableFile file, std::int32_t index, std::string message, bool warning = false);
+    // A line with fewer fields than its format: its record reads the missing ones anyway.
+    void CheckFieldCount(TableFile file, std::int32_t index);
 
     bool CheckWareIndex(std::int32_t station, std::int32_t ware, const std::string& what);
     bool CheckStation(std::int32_t station, int resourcesRead);
     bool CheckProduct(std::int32_t ware, bool unitsDivide);
-    bool CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber);
+    void CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber);
 
     std::string WareRef(std::int32_t ware) const;
     std::string StationRef(std::int32_t station) const;
@@ -75,9 +75,9 @@ private:
     std::set<Found> seen_;
 };
 
-void Checker::Report(FileKind file, int line, std::string message) {
+void Checker::Report(TableFile file, int line, std::string message, bool warning) {
     if (!report_) return;
-    Found problem{file, line, std::move(message)};
+    Found problem{file, line, std::move(message), warning};
     if (seen_.insert(problem).second) found_.push_back(std::move(problem));
 }
 
@@ -88,20 +88,19 @@ std::vector<TableProblem> Checker::TakeProblems() {
     std::vector<TableProblem> problems;
     problems.reserve(found_.size());
     for (Found& problem : found_)
-        problems.push_back(
-            {Source(static_cast<FileKind>(problem.File)).Path, problem.Line, std::move(problem.Message)});
+        problems.push_back({problem.File, problem.Line, std::move(problem.Message), problem.Warning});
     found_.clear();
     return problems;
 }
 
 void Checker::CheckFiles() {
-    CheckFile(kWaresFile, catalogue_.Wares.size());
-    CheckFile(kStationsFile, catalogue_.Stations.size());
-    CheckRecordLines(kWaresFile);
-    CheckRecordLines(kStationsFile);
+    CheckFile(TableFile::Wares, catalogue_.Wares.size());
+    CheckFile(TableFile::Stations, catalogue_.Stations.size());
+    CheckRecordLines(TableFile::Wares);
+    CheckRecordLines(TableFile::Stations);
 }
 
-void Checker::CheckFile(FileKind file, std::size_t tableSize) {
+void Checker::CheckFile(TableFile file, std::size_t tableSize) {
     const TableSource& source = Source(file);
     if (!source.Read) return Report(file, 0, "файл не найден или не читается");
     if (source.CountLine == 0) return Report(file, 0, "в файле нет строки с числом записей");
@@ -123,21 +122,21 @@ void Checker::CheckFile(FileKind file, std::size_t tableSize) {
                           source.DeclaredCount, source.ExtraLineCount));
 
     std::int32_t size = SizeAsInt(tableSize);
-    if (file == kWaresFile && size == 0) Report(file, source.CountLine, "в таблице нет ни одной записи");
-    if (file == kStationsFile && size <= kLastListedStation)
+    if (file == TableFile::Wares && size == 0) Report(file, source.CountLine, "в таблице нет ни одной записи");
+    if (file == TableFile::Stations && size <= kLastListedStation)
         Report(file, source.CountLine,
                FormatInts("записей в таблице: %d, а в списке фабрик есть номера до %d; фабрики с номером %d и выше "
                           "не показываются",
                           size, kLastListedStation, size));
 }
 
-void Checker::CheckRecordLines(FileKind file) {
+void Checker::CheckRecordLines(TableFile file) {
     for (const RecordSource& record : Source(file).Records)
         if (record.FileLine != 0 && !record.HasSeparator)
             Report(file, record.FileLine, "в строке нет ни одной «;»: название и поля не разделены");
 }
 
-bool Checker::LineFilled(FileKind file, std::int32_t index) const {
+bool Checker::LineFilled(TableFile file, std::int32_t index) const {
     if (!report_) return true;
     const std::vector<RecordSource>& records = Source(file).Records;
     if (static_cast<std::size_t>(index) >= records.size()) return false;
@@ -145,9 +144,20 @@ bool Checker::LineFilled(FileKind file, std::int32_t index) const {
     return record.FileLine != 0 && record.HasSeparator;
 }
 
-void Checker::RecordProblem(FileKind file, std::int32_t index, std::string message) {
+void Checker::RecordProblem(TableFile file, std::int32_t index, std::string message, bool warning) {
     if (report_ && LineFilled(file, index))
-        Report(file, Source(file).Records[static_cast<std::size_t>(index)].FileLine, std::move(message));
+        Report(file, Source(file).Records[static_cast<std::size_t>(index)].FileLine, std::move(message), warning);
+}
+
+void Checker::CheckFieldCount(TableFile file, std::int32_t index) {
+    if (!report_ || !LineFilled(file, index)) return;
+    int needed = file == TableFile::Wares ? kWareFields : kStationFields;
+    int present = Source(file).Records[static_cast<std::size_t>(index)].FieldCount;
+    if (present < needed)
+        RecordProblem(file, index,
+                      FormatInts("полей в строке: %d из %d; недостающие прочитаны как 0 или как повтор последнего "
+                                 "числа",
+                                 present, needed));
 }
 
 std::string Checker::WareRef(std::int32_t ware) const {
@@ -164,11 +174,14 @@ std::string Checker::StationRef(std::int32_t station) const {
 }
 
 bool Checker::CheckWareIndex(std::int32_t station, std::int32_t ware, const std::string& what) {
-    if (InTable(catalogue_.Wares, ware)) return LineFilled(kWaresFile, ware);
+    if (InTable(catalogue_.Wares, ware)) {
+        CheckFieldCount(TableFile::Wares, ware);
+        return true;
+    }
     // An empty table is reported once, with its file.
     if (!catalogue_.Wares.empty())
         RecordProblem(
-            kStationsFile, station,
+            TableFile::Stations, station,
             what + FormatInts(": нет товара № %d (товаров в таблице: %d)", ware, SizeAsInt(catalogue_.Wares.size())));
     return false;
 }
@@ -177,10 +190,11 @@ bool Checker::CheckWareIndex(std::int32_t station, std::int32_t ware, const std:
 // whatever its ResourceCount says.
 bool Checker::CheckStation(std::int32_t station, int resourcesRead) {
     const Station& record = catalogue_.Stations[static_cast<std::size_t>(station)];
-    bool complete = LineFilled(kStationsFile, station);
+    CheckFieldCount(TableFile::Stations, station);
+    bool complete = true;
     int listed = 0;
     if (record.ResourceCount < 0 || record.ResourceCount > 3) {
-        RecordProblem(kStationsFile, station,
+        RecordProblem(TableFile::Stations, station,
                       FormatInts("число ресурсов %d, а должно быть от 0 до 3", record.ResourceCount));
         complete = false;
     } else {
@@ -198,26 +212,27 @@ bool Checker::CheckStation(std::int32_t station, int resourcesRead) {
 bool Checker::CheckProduct(std::int32_t ware, bool unitsDivide) {
     if (!InTable(catalogue_.Wares, ware)) return false;
     const Ware& record = catalogue_.Wares[static_cast<std::size_t>(ware)];
-    bool complete = LineFilled(kWaresFile, ware);
-    if (report_ && complete && !report_->Wares.Records[static_cast<std::size_t>(ware)].FullTime) {
-        RecordProblem(kWaresFile, ware, "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»");
-        complete = false;
+    bool complete = true;
+    if (report_ && LineFilled(TableFile::Wares, ware)) {
+        const RecordSource& line = report_->Wares.Records[static_cast<std::size_t>(ware)];
+        if (line.FieldCount >= kWareFields && !line.FullTime)
+            RecordProblem(TableFile::Wares, ware, "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»");
     }
     if (record.CycleSeconds == 0) {
-        RecordProblem(kWaresFile, ware, "время цикла равно 0, а расчет цепочки делит на него");
+        RecordProblem(TableFile::Wares, ware, "время цикла равно 0, а расчет цепочки делит на него");
         complete = false;
     }
     if (unitsDivide && record.UnitsPerCycle == 0) {
-        RecordProblem(kWaresFile, ware, "выпуск за цикл равен 0, а расчет цепочки делит на него");
+        RecordProblem(TableFile::Wares, ware, "выпуск за цикл равен 0, а расчет цепочки делит на него");
         complete = false;
     }
     return complete;
 }
 
-// Whether support factory supplierNumber makes the given resource (0-based) of the main
-// factory (consumerNumber 0) or of support factory consumerNumber. The problem is reported
-// at the main station, which chose both.
-bool Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber) {
+// Warns when support factory supplierNumber does not make the given resource (0-based) of
+// the main factory (consumerNumber 0) or of support factory consumerNumber: its transfer
+// price then goes into a row of another ware. Reported at the main station, which chose both.
+void Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber) {
     const Station& main = catalogue_.Stations[static_cast<std::size_t>(mainStation)];
     std::int32_t consumer =
         consumerNumber == 0 ? mainStation : main.Supports[static_cast<std::size_t>(consumerNumber - 1)];
@@ -225,9 +240,9 @@ bool Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int reso
     std::int32_t needed =
         catalogue_.Stations[static_cast<std::size_t>(consumer)].Resources[static_cast<std::size_t>(resource)];
     std::int32_t made = catalogue_.Stations[static_cast<std::size_t>(supplier)].Product;
-    if (needed == made) return true;
+    if (needed == made) return;
     // An empty record, or an index reported already, would only repeat a problem.
-    if (LineFilled(kStationsFile, consumer) && LineFilled(kStationsFile, supplier) &&
+    if (LineFilled(TableFile::Stations, consumer) && LineFilled(TableFile::Stations, supplier) &&
         InTable(catalogue_.Wares, needed) && InTable(catalogue_.Wares, made)) {
         std::string message = FormatInts("ресурс %d", resource + 1);
         if (consumerNumber != 0) message += FormatInts(" фабрики поддержки %d", consumerNumber);
@@ -237,9 +252,8 @@ bool Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int reso
         message += StationRef(supplier);
         message += "), а она производит ";
         message += WareRef(made);
-        RecordProblem(kStationsFile, mainStation, std::move(message));
+        RecordProblem(TableFile::Stations, mainStation, std::move(message), true);
     }
-    return false;
 }
 
 bool Checker::CheckChain(std::int32_t mainStation) {
@@ -250,7 +264,7 @@ bool Checker::CheckChain(std::int32_t mainStation) {
     for (std::size_t k = 0; k < main.Supports.size(); ++k) {
         if (InTable(catalogue_.Stations, main.Supports[k])) continue;
         RecordProblem(
-            kStationsFile, mainStation,
+            TableFile::Stations, mainStation,
             FormatInts("фабрика поддержки %d: нет фабрики № %d (фабрик в таблице: %d)",
                        static_cast<std::int32_t>(k + 1), main.Supports[k], SizeAsInt(catalogue_.Stations.size())));
         supportsExist = false;
@@ -264,8 +278,8 @@ bool Checker::CheckChain(std::int32_t mainStation) {
     for (std::int32_t support : main.Supports)
         complete &= CheckProduct(catalogue_.Stations[static_cast<std::size_t>(support)].Product, true);
     for (const Supply& supply : kSupplies)
-        complete &= CheckMadeBy(mainStation, static_cast<int>(supply.Consumer), static_cast<int>(supply.Row),
-                                static_cast<int>(supply.Supplier));
+        CheckMadeBy(mainStation, static_cast<int>(supply.Consumer), static_cast<int>(supply.Row),
+                    static_cast<int>(supply.Supplier));
     return complete;
 }
 
@@ -277,6 +291,11 @@ bool ChainIsComplete(const Catalogue& catalogue, std::int32_t mainStation) {
 
 int TableCheck::CompleteCount() const { return static_cast<int>(std::count(Complete.begin(), Complete.end(), true)); }
 
+int TableCheck::ErrorCount() const {
+    return static_cast<int>(
+        std::count_if(Problems.begin(), Problems.end(), [](const TableProblem& problem) { return !problem.Warning; }));
+}
+
 TableCheck CheckTables(const Catalogue& catalogue, const LoadReport& report) {
     Checker checker(catalogue, &report);
     checker.CheckFiles();
@@ -286,26 +305,41 @@ TableCheck CheckTables(const Catalogue& catalogue, const LoadReport& report) {
     return check;
 }
 
-std::string ProblemText(const TableProblem& problem) {
-    std::string text = problem.Path;
+std::string ProblemAfterFile(const TableProblem& problem) {
+    std::string text;
     if (problem.Line > 0) {
         text += ':';
         text += IntToText(problem.Line);
     }
-    text += ": ";
+    text += problem.Warning ? ": предупреждение: " : ": ";
     text += problem.Message;
     return text;
 }
 
+std::string ProblemText(const TableProblem& problem) {
+    return std::string(FileName(problem.File)) + ProblemAfterFile(problem);
+}
+
+bool StartupMessageNeeded(const TableCheck& check) {
+    return check.ErrorCount() > 0 || check.CompleteCount() < static_cast<int>(kFactoryCount);
+}
+
 std::string StartupMessageText(const TableCheck& check, std::size_t shownCount) {
-    std::int32_t total = SizeAsInt(check.Problems.size());
-    std::string text = FormatInts("В таблицах найдены ошибки (%d):\r\n", total);
-    std::size_t shown = std::min(shownCount, check.Problems.size());
-    for (std::size_t i = 0; i < shown; ++i) text += ProblemText(check.Problems[i]) + "\r\n";
-    if (shown < check.Problems.size()) text += FormatInts("и ещё %d.\r\n", total - SizeAsInt(shown));
+    std::int32_t errors = check.ErrorCount();
+    std::int32_t warnings = SizeAsInt(check.Problems.size()) - errors;
+    std::string text = FormatInts("В таблицах найдены ошибки (%d):\r\n", errors);
+    std::size_t shown = 0;
+    for (const TableProblem& problem : check.Problems) {
+        if (problem.Warning || shown == shownCount) continue;
+        text += ProblemText(problem) + "\r\n";
+        ++shown;
+    }
+    if (SizeAsInt(shown) < errors) text += FormatInts("и ещё %d.\r\n", errors - SizeAsInt(shown));
+    if (warnings > 0) text += FormatInts("Кроме того, предупреждений: %d; их перечисляет kelm-chains check.\r\n", warnings);
     text += "\r\n";
     std::int32_t complete = check.CompleteCount();
+    std::int32_t listed = static_cast<std::int32_t>(kFactoryCount);
     if (complete == 0) return text + "Ни у одной фабрики из списка нет полной цепочки. Программа будет закрыта.";
-    return text + FormatInts("Фабрик с полными цепочками: %d из %d. В списке остаются только они.", complete,
-                             static_cast<std::int32_t>(kFactoryCount));
+    if (complete == listed) return text + FormatInts("Фабрик с полными цепочками: %d из %d.", complete, listed);
+    return text + FormatInts("Фабрик с полными цепочками: %d из %d. В списке остаются только они.", complete, listed);
 }

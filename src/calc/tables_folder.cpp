@@ -5,16 +5,15 @@
 
 namespace {
 
-int ReadableTables(const std::string& folder) {
-    return int{FileReader(TablePath(folder, kWaresFile)).IsOpen()} +
-           int{FileReader(TablePath(folder, kStationsFile)).IsOpen()};
+int ReadableTables(const NativePath& folder) {
+    return int{FileReader(folder / kWaresFile).IsOpen()} + int{FileReader(folder / kStationsFile).IsOpen()};
 }
 
 }  // namespace
 
-std::string FindTablesFolder(const std::string& workingFolder, const std::string& exeFolder) {
-    std::string working = TablePath(workingFolder, kTablesFolder);
-    std::string besideExe = TablePath(exeFolder, kTablesFolder);
+NativePath FindTablesFolder(const NativePath& workingFolder, const NativePath& exeFolder) {
+    NativePath working = workingFolder / kTablesFolder;
+    NativePath besideExe = exeFolder / kTablesFolder;
     int inWorking = ReadableTables(working);
     if (inWorking == 2) return working;
     return ReadableTables(besideExe) > inWorking ? besideExe : working;

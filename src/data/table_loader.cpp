@@ -8,13 +8,8 @@
 
 namespace {
 
-#ifdef _WIN32
-constexpr char kPathSeparator = '\\';
-#else
-constexpr char kPathSeparator = '/';
-#endif
-
 constexpr std::size_t kMaxUnfilledRecords = 65536;
+constexpr std::ptrdiff_t kMaxCountedFields = 63;
 
 // LFs are rare in table lines; memchr passes over the rest fast.
 int CountLineFeeds(std::string_view line) {
@@ -34,10 +29,13 @@ std::string_view Part(std::string_view text, std::size_t pos, std::size_t count)
 std::string_view TakeName(std::string_view& line, std::string& name, RecordSource& source) {
     std::size_t separator = line.find(';');
     source.HasSeparator = separator != std::string_view::npos;
+    source.FieldCount = 1;
     if (!source.HasSeparator) {
         name.clear();
         return line;
     }
+    source.FieldCount += static_cast<int>(
+        std::min(std::count(line.begin() + static_cast<std::ptrdiff_t>(separator), line.end(), ';'), kMaxCountedFields));
     name.assign(line.substr(0, std::min(separator, kMaxNameLength)));
     line.remove_prefix(separator + 1);
     return line;
@@ -71,7 +69,7 @@ void ReadStation(std::string_view line, Station& station, RecordSource& source) 
 // Loads one file into lines and fills its table: the count line first, then the records.
 // lines and fileLines keep their memory from one table to the next.
 template <class Table, class ReadRecord>
-TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, std::string path, Table& table,
+TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, NativePath path, Table& table,
                       ReadRecord readRecord) {
     TableSource source;
     source.Path = std::move(path);
@@ -108,19 +106,12 @@ TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, std::string 
 
 }  // namespace
 
-std::string TablePath(std::string_view folder, std::string_view file) {
-    std::string path(folder);
-    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += kPathSeparator;
-    path += file;
-    return path;
-}
-
-LoadReport LoadTables(const std::string& folder, Catalogue& catalogue) {
+LoadReport LoadTables(const NativePath& folder, Catalogue& catalogue) {
     LineList lines;
     std::vector<int> fileLines;
     LoadReport report;
-    report.Wares = LoadTable(lines, fileLines, TablePath(folder, kWaresFile), catalogue.Wares, ReadWare);
-    report.Stations = LoadTable(lines, fileLines, TablePath(folder, kStationsFile), catalogue.Stations, ReadStation);
+    report.Wares = LoadTable(lines, fileLines, folder / kWaresFile, catalogue.Wares, ReadWare);
+    report.Stations = LoadTable(lines, fileLines, folder / kStationsFile, catalogue.Stations, ReadStation);
     return report;
 }
 

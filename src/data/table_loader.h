@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/catalogue.h"
+#include "toolkit/native_path.h"
 
 class LineList;
 
@@ -13,11 +14,12 @@ class LineList;
 struct RecordSource {
     int FileLine = 0;            // 0: no line filled this record
     bool HasSeparator = false;   // the line has a ";" after the name
+    int FieldCount = 0;          // ";"-separated fields on the line, counted up to 64
     bool FullTime = false;       // wares: the time text has all eight characters
 };
 
 struct TableSource {
-    std::string Path;
+    NativePath Path;
     bool Read = false;                  // the file could be opened and read
     int CountLine = 0;                  // file line of the record count; 0 when there is none
     bool CountIsNumber = false;         // the count line starts with an optionally signed number
@@ -27,9 +29,12 @@ struct TableSource {
     int FirstExtraLine = 0;
 };
 
+enum class TableFile { Wares, Stations };
+
 struct LoadReport {
     TableSource Wares;
     TableSource Stations;
+    const TableSource& Of(TableFile file) const { return file == TableFile::Wares ? Wares : Stations; }
 };
 
 // Folder used when the caller names none, and the two file names in it.
@@ -37,11 +42,15 @@ inline constexpr std::string_view kTablesFolder = "tables";
 inline constexpr std::string_view kWaresFile = "wares.csv";
 inline constexpr std::string_view kStationsFile = "stations.csv";
 
-std::string TablePath(std::string_view folder, std::string_view file);
+// Fields of a record line; a shorter line reads its missing fields by the NextField rule.
+inline constexpr int kWareFields = 6;
+inline constexpr int kStationFields = 13;
+
+inline std::string_view FileName(TableFile file) { return file == TableFile::Wares ? kWaresFile : kStationsFile; }
 
 // Replaces both tables with the records of folder's wares.csv and stations.csv, wares
 // first. A missing file gives an empty table; nothing is reported to the user here.
-LoadReport LoadTables(const std::string& folder, Catalogue& catalogue);
+LoadReport LoadTables(const NativePath& folder, Catalogue& catalogue);
 
 // Trims every line, cuts it at the first "//" and drops lines left empty. When given,
 // fileLines receives the file line number of each line kept.

@@ -2,20 +2,18 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
-#include "toolkit/cp1251.h"
-#else
+#ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
 namespace {
 
-std::FILE* OpenForReading(const std::string& path) {
+std::FILE* OpenForReading(const NativePath& path) {
 #ifdef _WIN32
-    // Wide path, so a folder name with letters outside the system code page still opens.
-    return _wfopen(Cp1251ToWide(path).c_str(), L"rb");
+    // The wide name goes to CreateFileW as it is, whatever the system's code page.
+    return _wfopen(path.Native().c_str(), L"rb");
 #else
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(path.Native().c_str(), "rb");
     struct stat info {};
     if (file && (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode))) {
         std::fclose(file);
@@ -40,7 +38,7 @@ long long FileSize(std::FILE* file) {
 
 }  // namespace
 
-FileReader::FileReader(const std::string& path) : file_(OpenForReading(path)) {}
+FileReader::FileReader(const NativePath& path) : file_(OpenForReading(path)) {}
 
 bool FileReader::ReadAll(ByteBlock& block, std::size_t& size) {
     if (!file_) return false;

@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <string>
+
+#include "toolkit/native_path.h"
 
 // Bytes from malloc, so that a block can be resized in place: a large block keeps the pages
 // it has already touched when it grows or shrinks.
@@ -13,10 +14,10 @@ struct FreeBytes {
 using ByteBlock = std::unique_ptr<char[], FreeBytes>;
 
 // An existing file opened for reading and shared with other readers; closed with the
-// object. The path is CP1251 text. A folder does not open.
+// object. A folder does not open.
 class FileReader {
 public:
-    explicit FileReader(const std::string& path);
+    explicit FileReader(const NativePath& path);
     bool IsOpen() const { return file_ != nullptr; }
 
     // Reads the whole file into block, resized to the file's size plus one spare byte; the

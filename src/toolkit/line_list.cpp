@@ -17,7 +17,7 @@ char* CopyText(std::string_view text) {
 
 LineList::~LineList() { Clear(); }
 
-bool LineList::LoadFromFile(const std::string& path) {
+bool LineList::LoadFromFile(const NativePath& path) {
     FileReader file(path);
     if (!file.IsOpen()) return false;
     // The text goes into the memory this list already holds: on some machines the first

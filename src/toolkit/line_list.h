@@ -18,7 +18,7 @@ public:
 
     // Replaces all lines by the lines of the file; false if it can't be read (the list is
     // unchanged when the file can't be opened, and empty after a read error).
-    bool LoadFromFile(const std::string& path);
+    bool LoadFromFile(const NativePath& path);
     // Replaces all lines by the lines of the text, split by the same rules as a file.
     void LoadFromText(std::string_view text);
 

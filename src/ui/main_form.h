@@ -85,7 +85,7 @@ public:
 
     // Start-up: loads the tables from the folder, checks them, sets up the grids and lists
     // the factories whose chains are complete.
-    void PrepareChainView(const std::string& tablesFolder);
+    void PrepareChainView(const NativePath& tablesFolder);
     // What the check of the tables found at start-up.
     const TableCheck& TablesCheck() const { return tablesCheck_; }
     // The item (FactoryList index) of the factory chosen in FactoryCombo; -1 when none is.
@@ -121,5 +121,5 @@ private:
 // and prepares the chain view from the tables folder. The MainForm belongs to the
 // returned window (FormOf finds it).
 std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue,
-                                     const std::string& tablesFolder = std::string(kTablesFolder));
+                                     const NativePath& tablesFolder = NativePath() / kTablesFolder);
 MainForm& FormOf(Form& window);

@@ -38,7 +38,7 @@ void Put(XLGridCell& cell, const std::string& text) {
 
 }  // namespace
 
-void MainForm::PrepareChainView(const std::string& tablesFolder) {
+void MainForm::PrepareChainView(const NativePath& tablesFolder) {
     LoadReport report = LoadTables(tablesFolder, catalogue_);
     tablesCheck_ = CheckTables(catalogue_, report);
     const Font& windowFont = Window->GetFont();

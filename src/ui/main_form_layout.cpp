@@ -131,7 +131,7 @@ std::vector<Control*> TabStops(MainForm& form) {
 
 }  // namespace
 
-std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const std::string& tablesFolder) {
+std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tablesFolder) {
     InitCommonControls();
     std::unique_ptr<Form> window = Form::Create({.Caption = kMainCaption,
                                                  .ClientWidth = kClientWidth,

@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,20 @@ struct ToolRun {
     ToolOutput Output;
 };
 
-inline ToolRun Tool(std::vector<std::string> args) {
+// Arguments are given as UTF-8 and passed on as the system would pass them.
+inline ToolRun Tool(const std::vector<std::string>& utf8Args) {
+    std::vector<NativePath::String> args;
+    for (const std::string& arg : utf8Args)
+        args.push_back(std::filesystem::path(std::u8string(arg.begin(), arg.end())).native());
     ToolRun run;
     run.ExitCode = RunKelmChains(args, run.Output);
     return run;
+}
+
+// A path as the tool shows it and as the tests pass it.
+inline std::string Utf8Path(const std::filesystem::path& path) {
+    std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 inline std::string Utf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
@@ -71,10 +82,12 @@ struct ToolTest : testing::Test {
     TempFolder folder;
     ExampleTables tables;
 
-    std::string Write() {
-        folder.Write("wares.csv", ExampleTables::FileText(tables.Wares));
-        folder.Write("stations.csv", ExampleTables::FileText(tables.Stations));
-        return folder.Path();
+    // Writes the tables into the folder (or a folder in it) and returns where, as UTF-8.
+    std::string Write(const std::filesystem::path& inside = {}) {
+        std::filesystem::create_directories(folder.Path() / inside);
+        folder.Write(inside / "wares.csv", ExampleTables::FileText(tables.Wares));
+        folder.Write(inside / "stations.csv", ExampleTables::FileText(tables.Stations));
+        return Utf8Path(folder.Path() / inside);
     }
 };
 

@@ -4,17 +4,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "chains/example_tables.h"
-#include "data/table_loader.h"
 #include "output_text.h"
 
 namespace {
 
 // File line of a station record: after the comment and the count line.
 int StationLine(int station) { return station + 3; }
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
 
 std::size_t CodePoints(const std::string& utf8) {
     std::size_t count = 0;
@@ -102,7 +113,7 @@ TEST_F(KelmChains, ABrokenChainIsReportedByCheckAndLeftOutOfTheReport) {
     EXPECT_EQ(check.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(check.Output.Out);
     ASSERT_EQ(lines.size(), 2u) << check.Output.Out;
-    std::string where = TablePath(path, kStationsFile) + ":" + std::to_string(StationLine(50)) + ": ";
+    std::string where = Utf8Path(folder.Path() / "stations.csv") + ":" + std::to_string(StationLine(50)) + ": ";
     EXPECT_EQ(lines[0].find(where), 0u) << lines[0];
     EXPECT_NE(lines[0].find(Utf8("нет фабрики № 500")), std::string::npos) << lines[0];
     EXPECT_EQ(lines[1], Utf8("Ошибок: 1. Фабрик с полными цепочками: 95 из 96."));
@@ -250,8 +261,73 @@ TEST(KelmChainsShipped, ExplainEndsWithTheReportsResultsForEveryChainAtEveryLeve
     }
 }
 
+TEST_F(KelmChains, AnOddChainIsAWarningAndIsReportedAsCalculated) {
+    // Item 25: support 2 makes fuel, where support 1 needs an alloy.
+    tables.Stations[50] = "Завод;0;3;4;1;3;5;2;1;0;0;2;2";
+    std::string path = Write();
+    ToolRun check = Tool({"check", "--tables", path});
+    EXPECT_EQ(check.ExitCode, kExitOk);
+    EXPECT_EQ(check.Output.Out,
+              Utf8Path(folder.Path() / "stations.csv") + ":" + std::to_string(StationLine(50)) +
+                  Utf8(": предупреждение: ресурс 2 фабрики поддержки 1 (товар № 2 «Сплав») должна производить "
+                       "фабрика поддержки 2 (№ 2 «Нефтебаза»), а она производит товар № 3 «Топливо»\n"
+                       "Ошибок нет. Предупреждений: 1. Фабрик с полными цепочками: 96 из 96.\n"));
+
+    ToolRun report = Tool({"report", "--tables", path, "--format", "csv"});
+    EXPECT_EQ(report.ExitCode, kExitOk);
+    EXPECT_EQ(report.Output.Err, "");
+    std::vector<std::string> lines = Lines(report.Output.Out);
+    ASSERT_EQ(lines.size(), 97u);
+    // Fuel at 60 goes into the alloy row: support 1 costs 10 x 3 + 1 x 60 a cycle.
+    EXPECT_EQ(lines[26],
+              Utf8("25;50;Завод;Цех деталей;Нефтебаза;Нефтебаза;204;45;66;66;382;114624;88944;100;22;60;60"));
+}
+
+TEST_F(KelmChains, EveryReportGoesIntoAFileWhateverLettersItsPathHas) {
+    const std::filesystem::path inside = u8"Zoë 测试";
+    std::string tablesFolder = Write(inside);
+    const std::filesystem::path file = folder.Path() / inside / u8"отчёт";
+    // The second report into the same file replaces the first.
+    const std::vector<std::string> commands[] = {{"report", "--format", "csv"}, {"report", "--format", "html"},
+                                                 {"levels", "--format", "csv"}, {"explain", "3"}};
+    for (std::vector<std::string> args : commands) {
+        args.insert(args.end(), {"--tables", tablesFolder});
+        ToolRun shown = Tool(args);
+        args.insert(args.end(), {"--output", Utf8Path(file)});
+        ToolRun written = Tool(args);
+        ASSERT_EQ(written.ExitCode, kExitOk) << written.Output.Err;
+        EXPECT_EQ(written.Output.Out, "");
+        // Excel takes a CSV file for UTF-8 only with the mark; the terminal gets none.
+        std::string mark = args[2] == "csv" ? "\xEF\xBB\xBF" : "";
+        EXPECT_EQ(ReadBytes(file), mark + shown.Output.Out) << args[0] << " " << args[1];
+    }
+    EXPECT_EQ(FilesIn(folder.Path() / inside), 3u);  // the tables and the report, nothing left over
+}
+
+TEST_F(KelmChains, AReportFileThatCannotBeWrittenIsToldAndLeavesNothing) {
+    std::string tablesFolder = Write();
+    std::filesystem::create_directory(folder.Path() / "taken");
+    struct Case {
+        std::filesystem::path target;
+        const char* why;
+    };
+    const Case cases[] = {
+        {folder.Path() / "missing" / "r.csv", "в этой папке не удалось создать файл (папки нет или нет прав на запись)"},
+        {folder.Path() / "taken", "его нельзя заменить (он открыт в другой программе, только для чтения или это папка)"},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = Tool({"report", "--tables", tablesFolder, "--output", Utf8Path(c.target)});
+        EXPECT_EQ(run.ExitCode, kExitNotWritten);
+        EXPECT_EQ(run.Output.Out, "");
+        EXPECT_EQ(run.Output.Err,
+                  "kelm-chains: " + Utf8Path(c.target) + Utf8(": отчет не записан: ") + Utf8(c.why) + "\n");
+        EXPECT_EQ(FilesIn(folder.Path()), 3u);  // the tables and the folder "taken"
+        EXPECT_EQ(FilesIn(folder.Path() / "taken"), 0u);
+    }
+}
+
 TEST_F(KelmChains, MissingFolderAndMissingFile) {
-    std::string nowhere = TablePath(folder.Path(), "nowhere");
+    std::string nowhere = Utf8Path(folder.Path() / "nowhere");
     ToolRun check = Tool({"check", "--tables", nowhere});
     EXPECT_EQ(check.ExitCode, kExitProblems);
     EXPECT_EQ(check.Output.Out,
@@ -262,11 +338,11 @@ TEST_F(KelmChains, MissingFolderAndMissingFile) {
     EXPECT_EQ(report.Output.Err, "kelm-chains: " + nowhere + Utf8(": папка не найдена\n"));
 
     folder.Write("stations.csv", ExampleTables::FileText(tables.Stations));
-    check = Tool({"check", "--tables", folder.Path()});
+    check = Tool({"check", "--tables", Utf8Path(folder.Path())});
     EXPECT_EQ(check.ExitCode, kExitProblems);
-    std::string wares = TablePath(folder.Path(), kWaresFile);
+    std::string wares = Utf8Path(folder.Path() / "wares.csv");
     EXPECT_EQ(Lines(check.Output.Out)[0], wares + Utf8(": файл не найден или не читается"));
-    report = Tool({"report", "--tables", folder.Path()});
+    report = Tool({"report", "--tables", Utf8Path(folder.Path())});
     EXPECT_EQ(report.ExitCode, kExitProblems);
     EXPECT_EQ(report.Output.Err,
               "kelm-chains: " + wares + Utf8(": файл не найден или не читается\n"));
@@ -297,6 +373,8 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         {{"report", "--sort", "name"}, "неверное значение «name» для --sort: можно list или income"},
         {{"report", "--format"}, "после --format нужно значение"},
         {{"check", "--tables="}, "после --tables нужна папка"},
+        {{"check", "--output", "x.csv"}, "неизвестный параметр «--output» команды check"},
+        {{"levels", "--output="}, "после --output нужен файл"},
     };
     for (const Case& c : cases) {
         ToolRun run = Tool(c.args);

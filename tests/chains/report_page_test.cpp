@@ -39,11 +39,11 @@ TEST_F(ToolTest, TheReportPageShowsEveryChainInTheTableAndTheChartAndSortsOnRequ
     tables.Stations[3] = "Убыточный завод;0;3;4;1;3;500;2;1;0;0;1;2";   // item 0 loses
     tables.Stations[50] = "Фабрика люкса;8;3;4;1;3;5;2;1;0;0;1;2";      // item 25 earns most
     tables.Stations[5] = R"(Завод </td></tr><script>document.title="X"</script> & <!-- 'x' «Кельм»;0;3;4;1;3;5;2;1;0;0;1;2)";
-    ToolRun report = Tool({"report", "--tables", Write(), "--format", "html"});
+    std::string page = (folder.Path() / "report.html").string();
+    ToolRun report = Tool({"report", "--tables", Write(), "--format", "html", "--output", page});
     ASSERT_EQ(report.ExitCode, kExitOk) << report.Output.Err;
-    std::string page = folder.Write("report.html", report.Output.Out);
 
-    std::string dom = BrowserDom(page, "#sort=8", folder.Path() + "/profile");
+    std::string dom = BrowserDom(page, "#sort=8", (folder.Path() / "profile").string());
     ASSERT_NE(dom.find("</html>"), std::string::npos) << dom;
     EXPECT_NE(dom.find(Utf8("<title>Производственные цепочки Kelm</title>")), std::string::npos);
     EXPECT_EQ(Count(dom, "<tr>"), 97u);  // the header and every chain

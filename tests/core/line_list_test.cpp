@@ -84,20 +84,20 @@ TEST(LineList, NarrowLinesKeepsPartsAndDropsEmptyOnes) {
 
 TEST(LineList, LoadsAFileAndKeepsTheListWhenAFileIsMissing) {
     TempFolder folder;
-    std::string path = folder.Write("t.csv", "1\r\n2\r\n");
+    NativePath path = folder.Write("t.csv", "1\r\n2\r\n");
     LineList list;
     ASSERT_TRUE(list.LoadFromFile(path));
     EXPECT_EQ(LinesOf(list), (Lines{"1", "2"}));
-    EXPECT_FALSE(list.LoadFromFile(folder.Path() + "/missing.csv"));
+    EXPECT_FALSE(list.LoadFromFile(folder.Native() / "missing.csv"));
     EXPECT_EQ(LinesOf(list), (Lines{"1", "2"}));
-    EXPECT_FALSE(list.LoadFromFile(folder.Path()));  // a folder is not a file
+    EXPECT_FALSE(list.LoadFromFile(folder.Native()));  // a folder is not a file
     EXPECT_EQ(list.Count(), 2);
 }
 
 TEST(LineList, LoadingAgainReplacesEveryLineWhateverTheFileSizes) {
     TempFolder folder;
-    std::string small = folder.Write("small.csv", "x\r\ny");
-    std::string large = folder.Write("large.csv", std::string(5000, 'a') + "\r\n" + std::string(70000, 'b') + "\rc");
+    NativePath small = folder.Write("small.csv", "x\r\ny");
+    NativePath large = folder.Write("large.csv", std::string(5000, 'a') + "\r\n" + std::string(70000, 'b') + "\rc");
     LineList list;
     ASSERT_TRUE(list.LoadFromFile(small));
     list.SetLine(0, "own");  // a line outside the block goes too
@@ -106,7 +106,7 @@ TEST(LineList, LoadingAgainReplacesEveryLineWhateverTheFileSizes) {
     list.SetLine(2, "own");
     ASSERT_TRUE(list.LoadFromFile(small));
     EXPECT_EQ(LinesOf(list), (Lines{"x", "y"}));
-    EXPECT_FALSE(list.LoadFromFile(folder.Path() + "/missing.csv"));
+    EXPECT_FALSE(list.LoadFromFile(folder.Native() / "missing.csv"));
     EXPECT_EQ(LinesOf(list), (Lines{"x", "y"}));
     list.LoadFromText(list.Line(1));  // text from the list's own block
     EXPECT_EQ(LinesOf(list), (Lines{"y"}));

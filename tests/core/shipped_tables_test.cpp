@@ -15,6 +15,7 @@
 #include "calc/chain_calculation.h"
 #include "calc/chain_model.h"
 #include "calc/chain_view.h"
+#include "core/temp_folder.h"
 #include "data/catalogue.h"
 #include "data/factory_list.h"
 #include "data/table_loader.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-const std::string kShippedFolder = std::string(KELM_SOURCE_DIR) + "/" + std::string(kTablesFolder);
+const NativePath kShippedFolder = NativeOf(KELM_SOURCE_DIR) / kTablesFolder;
 
 struct Shipped {
     Catalogue catalogue;
@@ -41,7 +42,7 @@ const Shipped& Tables() {
 }
 
 std::string ReadText(std::string_view file) {
-    FileReader reader(TablePath(kShippedFolder, file));
+    FileReader reader(kShippedFolder / file);
     ByteBlock bytes;
     std::size_t size = 0;
     return reader.ReadAll(bytes, size) ? std::string(bytes.get(), size) : std::string();
@@ -86,15 +87,18 @@ TEST(ShippedTables, FilesAreCp1251TextWithCrLfLinesAndACommentHeader) {
 
 TEST(ShippedTables, CountLinesMatchTheRecordLines) {
     const Shipped& t = Tables();
-    for (const TableSource* source : {&t.report.Wares, &t.report.Stations}) {
-        SCOPED_TRACE(source->Path);
-        EXPECT_TRUE(source->Read);
-        EXPECT_GT(source->CountLine, 0);
-        EXPECT_EQ(static_cast<std::size_t>(source->DeclaredCount), source->Records.size());
-        EXPECT_EQ(source->ExtraLineCount, 0);
-        for (std::size_t k = 0; k < source->Records.size(); ++k) {
-            EXPECT_GT(source->Records[k].FileLine, 0) << "record " << k;
-            EXPECT_TRUE(source->Records[k].HasSeparator) << "record " << k;
+    for (TableFile file : {TableFile::Wares, TableFile::Stations}) {
+        const TableSource& source = t.report.Of(file);
+        SCOPED_TRACE(std::string(FileName(file)));
+        EXPECT_TRUE(source.Read);
+        EXPECT_GT(source.CountLine, 0);
+        EXPECT_EQ(static_cast<std::size_t>(source.DeclaredCount), source.Records.size());
+        EXPECT_EQ(source.ExtraLineCount, 0);
+        for (std::size_t k = 0; k < source.Records.size(); ++k) {
+            EXPECT_GT(source.Records[k].FileLine, 0) << "record " << k;
+            EXPECT_TRUE(source.Records[k].HasSeparator) << "record " << k;
+            EXPECT_GE(source.Records[k].FieldCount, file == TableFile::Wares ? kWareFields : kStationFields)
+                << "record " << k;
         }
     }
     for (std::size_t k = 0; k < t.report.Wares.Records.size(); ++k)
@@ -105,7 +109,7 @@ TEST(ShippedTables, CountLinesMatchTheRecordLines) {
 
 TEST(ShippedTables, TimeTextsAreHoursMinutesSecondsRightAfterTheSeparator) {
     LineList lines;
-    ASSERT_TRUE(lines.LoadFromFile(TablePath(kShippedFolder, kWaresFile)));
+    ASSERT_TRUE(lines.LoadFromFile(kShippedFolder / kWaresFile));
     StripComments(lines);
     ASSERT_GT(lines.Count(), 1);
     auto twoDigits = [](std::string_view part, int below) {

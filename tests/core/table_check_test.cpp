@@ -38,7 +38,6 @@ struct TableLines {
 };
 
 struct Checked {
-    std::string WaresPath, StationsPath;
     TableCheck Check;
     Catalogue Tables;
 };
@@ -49,10 +48,7 @@ Checked LoadAndCheck(const TableLines& lines, bool writeWares = true, bool write
     if (writeWares) folder.Write("wares.csv", TableLines::Text(lines.WaresCount, lines.Wares));
     if (writeStations) folder.Write("stations.csv", TableLines::Text(lines.StationsCount, lines.Stations));
     Checked checked;
-    LoadReport report = LoadTables(folder.Path(), checked.Tables);
-    checked.WaresPath = report.Wares.Path;
-    checked.StationsPath = report.Stations.Path;
-    checked.Check = CheckTables(checked.Tables, report);
+    checked.Check = CheckTables(checked.Tables, LoadTables(folder.Native(), checked.Tables));
     return checked;
 }
 
@@ -78,16 +74,20 @@ TEST(CheckTables, WellFormedTablesHaveNoProblemAndOnlyCompleteChains) {
 }
 
 // One kind of problem each: what is changed, the one problem expected, and which entries
-// of the factory list lose their chain (all, none, or the one of a station).
+// of the factory list lose their chain (all, none, or the one of a station). Only a read
+// outside a table or a zero divisor loses one.
 enum class Lost { None, All, Station };
+constexpr TableFile kWares = TableFile::Wares;
+constexpr TableFile kStations = TableFile::Stations;
 struct ProblemCase {
     const char* name;
     std::function<void(TableLines&)> change;
-    bool inWares;
+    TableFile file;
     int line;
     const char* message;
     Lost lost;
     std::int32_t station = 0;
+    bool warning = false;
 };
 
 void SetField(std::string& line, int field, const std::string& value) {
@@ -98,91 +98,93 @@ void SetField(std::string& line, int field, const std::string& value) {
 }
 
 const ProblemCase kProblemCases[] = {
-    {"CountNotANumber", [](TableLines& t) { t.WaresCount = "пять"; }, true, 2,
+    {"CountNotANumber", [](TableLines& t) { t.WaresCount = "пять"; }, kWares, 2,
      "строка должна начинаться с числа записей; записи не прочитаны", Lost::All},
-    {"NegativeCount", [](TableLines& t) { t.WaresCount = "-5"; }, true, 2,
+    {"NegativeCount", [](TableLines& t) { t.WaresCount = "-5"; }, kWares, 2,
      "число записей отрицательное (-5); записи не прочитаны", Lost::All},
-    {"FewerLinesThanTheCount", [](TableLines& t) { t.WaresCount = "7"; }, true, 2,
+    {"FewerLinesThanTheCount", [](TableLines& t) { t.WaresCount = "7"; }, kWares, 2,
      "объявлено записей: 7, а строк записей: 5; остальные записи пусты", Lost::None},
     {"MoreLinesThanTheCount",
      [](TableLines& t) {
          t.Wares.push_back("Лишний;1;1;1;1;00:00:01");
          t.Wares.push_back("x");
      },
-     true, FileLineOf(5), "строк записей больше, чем объявлено (5): эта и следующие строки не прочитаны (всего 2)",
+     kWares, FileLineOf(5), "строк записей больше, чем объявлено (5): эта и следующие строки не прочитаны (всего 2)",
      Lost::None},
-    {"StationLineMissingForTheLastListedStation", [](TableLines& t) { t.Stations.pop_back(); }, false, 2,
-     "объявлено записей: 121, а строк записей: 120; остальные записи пусты", Lost::Station, 120},
+    {"StationLineMissingForTheLastListedStation", [](TableLines& t) { t.Stations.pop_back(); }, kStations, 2,
+     "объявлено записей: 121, а строк записей: 120; остальные записи пусты", Lost::None},
     {"StationTableShorterThanTheList",
      [](TableLines& t) {
          t.StationsCount = "120";
          t.Stations.pop_back();
      },
-     false, 2,
+     kStations, 2,
      "записей в таблице: 120, а в списке фабрик есть номера до 120; фабрики с номером 120 и выше не показываются",
      Lost::Station, 120},
-    {"StationLineWithoutSeparator", [](TableLines& t) { t.Stations[50] = "Завод 4 3 0 2 3"; }, false, FileLineOf(50),
-     "в строке нет ни одной «;»: название и поля не разделены", Lost::Station, 50},
-    {"WareLineWithoutSeparatorUsedByEveryChain", [](TableLines& t) { t.Wares[0] = "Энергия 10 15 20"; }, true,
-     FileLineOf(0), "в строке нет ни одной «;»: название и поля не разделены", Lost::All},
-    {"ResourceCountAboveThree", [](TableLines& t) { SetField(t.Stations[10], 2, "4"); }, false, FileLineOf(10),
+    {"StationLineWithoutSeparator", [](TableLines& t) { t.Stations[50] = "Завод 4 3 0 2 3"; }, kStations, FileLineOf(50),
+     "в строке нет ни одной «;»: название и поля не разделены", Lost::None},
+    {"WareLineWithoutSeparatorUsedByEveryChain", [](TableLines& t) { t.Wares[0] = "Энергия 10 15 20"; }, kWares,
+     FileLineOf(0), "в строке нет ни одной «;»: название и поля не разделены", Lost::None},
+    {"SupportLineCutShort", [](TableLines& t) { t.Stations[1] = "Сталелитейный завод;2;2;0;1;0;8;2;0"; }, kStations,
+     FileLineOf(1), "полей в строке: 9 из 13; недостающие прочитаны как 0 или как повтор последнего числа", Lost::None},
+    {"ResourceCountAboveThree", [](TableLines& t) { SetField(t.Stations[10], 2, "4"); }, kStations, FileLineOf(10),
      "число ресурсов 4, а должно быть от 0 до 3", Lost::Station, 10},
-    {"NegativeResourceCountOfASupport", [](TableLines& t) { SetField(t.Stations[2], 2, "-1"); }, false, FileLineOf(2),
+    {"NegativeResourceCountOfASupport", [](TableLines& t) { SetField(t.Stations[2], 2, "-1"); }, kStations, FileLineOf(2),
      "число ресурсов -1, а должно быть от 0 до 3", Lost::All},
-    {"ProductOutsideTheWares", [](TableLines& t) { SetField(t.Stations[11], 1, "99"); }, false, FileLineOf(11),
+    {"ProductOutsideTheWares", [](TableLines& t) { SetField(t.Stations[11], 1, "99"); }, kStations, FileLineOf(11),
      "продукт: нет товара № 99 (товаров в таблице: 5)", Lost::Station, 11},
-    {"ListedResourceOutsideTheWares", [](TableLines& t) { SetField(t.Stations[0], 3, "5"); }, false, FileLineOf(0),
+    {"ListedResourceOutsideTheWares", [](TableLines& t) { SetField(t.Stations[0], 3, "5"); }, kStations, FileLineOf(0),
      "ресурс 1: нет товара № 5 (товаров в таблице: 5)", Lost::All},
     {"UnlistedResourceThePriceButtonsRead",
      [](TableLines& t) {
          SetField(t.Stations[12], 2, "1");
          SetField(t.Stations[12], 5, "-3");
      },
-     false, FileLineOf(12),
+     kStations, FileLineOf(12),
      "ресурс 3 (его читают кнопки цен при любом числе ресурсов): нет товара № -3 (товаров в таблице: 5)", Lost::Station,
      12},
-    {"SupportOutsideTheStations", [](TableLines& t) { SetField(t.Stations[13], 11, "500"); }, false, FileLineOf(13),
+    {"SupportOutsideTheStations", [](TableLines& t) { SetField(t.Stations[13], 11, "500"); }, kStations, FileLineOf(13),
      "фабрика поддержки 2: нет фабрики № 500 (фабрик в таблице: 121)", Lost::Station, 13},
-    {"Support1DoesNotMakeResource2", [](TableLines& t) { SetField(t.Stations[14], 4, "3"); }, false, FileLineOf(14),
+    {"Support1DoesNotMakeResource2", [](TableLines& t) { SetField(t.Stations[14], 4, "3"); }, kStations, FileLineOf(14),
      "ресурс 2 (товар № 3 «Стекло») должна производить фабрика поддержки 1 (№ 1 «Сталелитейный завод»), а она "
      "производит товар № 2 «Сталь»",
-     Lost::Station, 14},
-    {"Support3DoesNotMakeResource3", [](TableLines& t) { SetField(t.Stations[15], 12, "0"); }, false, FileLineOf(15),
+     Lost::None, 0, true},
+    {"Support3DoesNotMakeResource3", [](TableLines& t) { SetField(t.Stations[15], 12, "0"); }, kStations, FileLineOf(15),
      "ресурс 3 (товар № 3 «Стекло») должна производить фабрика поддержки 3 (№ 0 «Рудник»), а она производит товар № "
      "1 «Руда»",
-     Lost::Station, 15},
-    {"Support2DoesNotMakeResource2OfSupport1", [](TableLines& t) { SetField(t.Stations[16], 11, "2"); }, false,
+     Lost::None, 0, true},
+    {"Support2DoesNotMakeResource2OfSupport1", [](TableLines& t) { SetField(t.Stations[16], 11, "2"); }, kStations,
      FileLineOf(16),
      "ресурс 2 фабрики поддержки 1 (товар № 1 «Руда») должна производить фабрика поддержки 2 (№ 2 «Стекольный "
      "завод»), а она производит товар № 3 «Стекло»",
-     Lost::Station, 16},
-    {"SupportProductMakesZeroUnits", [](TableLines& t) { SetField(t.Wares[1], 4, "0"); }, true, FileLineOf(1),
+     Lost::None, 0, true},
+    {"SupportProductMakesZeroUnits", [](TableLines& t) { SetField(t.Wares[1], 4, "0"); }, kWares, FileLineOf(1),
      "выпуск за цикл равен 0, а расчет цепочки делит на него", Lost::All},
-    {"MainProductTakesNoTime", [](TableLines& t) { SetField(t.Wares[4], 5, "00:00:00"); }, true, FileLineOf(4),
+    {"MainProductTakesNoTime", [](TableLines& t) { SetField(t.Wares[4], 5, "00:00:00"); }, kWares, FileLineOf(4),
      "время цикла равно 0, а расчет цепочки делит на него", Lost::All},
-    {"ProductTimeTextCut", [](TableLines& t) { SetField(t.Wares[3], 5, "00:03"); }, true, FileLineOf(3),
-     "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»", Lost::All},
+    {"ProductTimeTextCut", [](TableLines& t) { SetField(t.Wares[3], 5, "00:03"); }, kWares, FileLineOf(3),
+     "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»", Lost::None},
 };
 
 class CheckTablesProblem : public testing::TestWithParam<ProblemCase> {};
 
-TEST_P(CheckTablesProblem, IsReportedAtItsLineAndDropsTheChainsItBreaks) {
+TEST_P(CheckTablesProblem, IsReportedAtItsLineAndDropsOnlyTheChainsItBreaks) {
     const ProblemCase& c = GetParam();
     TableLines lines;
     c.change(lines);
     Checked checked = LoadAndCheck(lines);
     ASSERT_EQ(checked.Check.Problems.size(), 1u) << AllTexts(checked.Check);
     const TableProblem& problem = checked.Check.Problems[0];
-    EXPECT_EQ(problem.Path, c.inWares ? checked.WaresPath : checked.StationsPath);
+    EXPECT_EQ(problem.File, c.file);
     EXPECT_EQ(problem.Line, c.line);
     EXPECT_EQ(problem.Message, c.message);
+    EXPECT_EQ(problem.Warning, c.warning);
+    EXPECT_EQ(StartupMessageNeeded(checked.Check), !c.warning);
     for (std::size_t i = 0; i < kFactoryCount; ++i) {
         bool lost = c.lost == Lost::All || (c.lost == Lost::Station && FactoryList[i] == c.station);
         EXPECT_EQ(checked.Check.Complete[i], !lost) << "entry " << i;
-        // Without the file lines, only what the records themselves hold counts.
-        if (checked.Check.Complete[i]) {
-            EXPECT_TRUE(ChainIsComplete(checked.Tables, FactoryList[i]));
-        }
+        // The file lines make no difference: only what the records hold counts.
+        EXPECT_EQ(ChainIsComplete(checked.Tables, FactoryList[i]), !lost) << "entry " << i;
     }
 }
 
@@ -192,12 +194,12 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CheckTablesProblem, testing::ValuesIn(kProblemCa
 TEST(CheckTables, MissingFilesAreNamedOnceWithoutAProblemPerRecord) {
     Checked noWares = LoadAndCheck(TableLines(), false, true);
     ASSERT_EQ(noWares.Check.Problems.size(), 1u);
-    EXPECT_EQ(ProblemText(noWares.Check.Problems[0]), noWares.WaresPath + ": файл не найден или не читается");
+    EXPECT_EQ(ProblemText(noWares.Check.Problems[0]), "wares.csv: файл не найден или не читается");
     EXPECT_EQ(noWares.Check.CompleteCount(), 0);
 
     Checked noStations = LoadAndCheck(TableLines(), true, false);
     ASSERT_EQ(noStations.Check.Problems.size(), 1u);
-    EXPECT_EQ(noStations.Check.Problems[0].Path, noStations.StationsPath);
+    EXPECT_EQ(noStations.Check.Problems[0].File, TableFile::Stations);
     EXPECT_EQ(noStations.Check.Problems[0].Line, 0);
     EXPECT_EQ(noStations.Check.CompleteCount(), 0);
 }
@@ -207,7 +209,7 @@ TEST(CheckTables, EmptyFilesAndEmptyTablesAreReported) {
     folder.Write("wares.csv", "// nothing but a comment\r\n   \r\n");
     folder.Write("stations.csv", TableLines::Text("121", TableLines().Stations));
     Catalogue tables;
-    TableCheck check = CheckTables(tables, LoadTables(folder.Path(), tables));
+    TableCheck check = CheckTables(tables, LoadTables(folder.Native(), tables));
     ASSERT_EQ(check.Problems.size(), 1u);
     EXPECT_EQ(check.Problems[0].Line, 0);
     EXPECT_EQ(check.Problems[0].Message, "в файле нет строки с числом записей");
@@ -239,12 +241,11 @@ TEST(CheckTables, DataOnlyTheChainsDoNotReadIsNoProblem) {
 TEST(CheckTables, AnEmptyRecordInAChainIsNamedOnlyByTheCountLine) {
     TableLines lines;
     lines.StationsCount = "122";
-    SetField(lines.Stations[17], 12, "121");  // support 3 is a record no line filled
+    SetField(lines.Stations[17], 12, "121");  // support 3 is a record no line filled: all zeros
     Checked checked = LoadAndCheck(lines);
-    ASSERT_EQ(checked.Check.Problems.size(), 1u);
+    ASSERT_EQ(checked.Check.Problems.size(), 1u) << AllTexts(checked.Check);
     EXPECT_EQ(checked.Check.Problems[0].Line, 2);
-    EXPECT_FALSE(checked.Check.Complete[EntryOf(17)]);
-    EXPECT_EQ(checked.Check.CompleteCount(), 95);
+    EXPECT_TRUE(checked.Check.Complete[EntryOf(17)]);
 }
 
 TEST(CheckTables, ProblemsAreSortedByFileAndLineAndNamedOnce) {
@@ -258,8 +259,8 @@ TEST(CheckTables, ProblemsAreSortedByFileAndLineAndNamedOnce) {
     for (const TableProblem& problem : checked.Check.Problems) texts.push_back(ProblemText(problem));
     // With no wares, the station problems are only the ones no ware table would cure.
     EXPECT_EQ(texts, (std::vector<std::string>{
-                         checked.WaresPath + ":2: строка должна начинаться с числа записей; записи не прочитаны",
-                         checked.StationsPath + ":8: число ресурсов 5, а должно быть от 0 до 3",
+                         "wares.csv:2: строка должна начинаться с числа записей; записи не прочитаны",
+                         "stations.csv:8: число ресурсов 5, а должно быть от 0 до 3",
                      }));
 
     lines.WaresCount = "5";
@@ -267,15 +268,15 @@ TEST(CheckTables, ProblemsAreSortedByFileAndLineAndNamedOnce) {
     texts.clear();
     for (const TableProblem& problem : checked.Check.Problems) texts.push_back(ProblemText(problem));
     EXPECT_EQ(texts, (std::vector<std::string>{
-                         checked.WaresPath + ":5: выпуск за цикл равен 0, а расчет цепочки делит на него",
-                         checked.StationsPath + ":3: продукт: нет товара № 77 (товаров в таблице: 5)",
-                         checked.StationsPath + ":8: число ресурсов 5, а должно быть от 0 до 3",
+                         "wares.csv:5: выпуск за цикл равен 0, а расчет цепочки делит на него",
+                         "stations.csv:3: продукт: нет товара № 77 (товаров в таблице: 5)",
+                         "stations.csv:8: число ресурсов 5, а должно быть от 0 до 3",
                      }));
 }
 
 TEST(CheckTables, TheShippedTablesHaveNoProblem) {
     Catalogue tables;
-    TableCheck check = CheckTables(tables, LoadTables(std::string(KELM_SOURCE_DIR) + "/tables", tables));
+    TableCheck check = CheckTables(tables, LoadTables(NativeOf(KELM_SOURCE_DIR) / kTablesFolder, tables));
     EXPECT_TRUE(check.Problems.empty()) << AllTexts(check);
     EXPECT_EQ(check.CompleteCount(), 96);
 }
@@ -298,38 +299,50 @@ TEST(ChainIsComplete, JudgesTheRecordsAlone) {
     EXPECT_FALSE(ChainIsComplete(tables, 0));
 }
 
-TEST(ProblemText, NamesFileAndLine) {
-    EXPECT_EQ(ProblemText({"tables/wares.csv", 12, "текст"}), "tables/wares.csv:12: текст");
-    EXPECT_EQ(ProblemText({"tables/wares.csv", 0, "текст"}), "tables/wares.csv: текст");
+TEST(ProblemText, NamesFileLineAndWarning) {
+    EXPECT_EQ(ProblemText({TableFile::Wares, 12, "текст"}), "wares.csv:12: текст");
+    EXPECT_EQ(ProblemText({TableFile::Stations, 0, "текст"}), "stations.csv: текст");
+    EXPECT_EQ(ProblemText({TableFile::Stations, 5, "текст", true}), "stations.csv:5: предупреждение: текст");
 }
 
-TEST(StartupMessageText, ListsTheFirstProblemsAndSaysHowManyMore) {
+TEST(StartupMessageText, ListsTheFirstErrorsCountsTheRestAndSaysWhatIsLeft) {
     TableCheck check;
-    for (int line = 1; line <= 10; ++line) check.Problems.push_back({"f", line, "ошибка"});
+    check.Problems.push_back({TableFile::Wares, 1, "странно", true});
+    for (int line = 2; line <= 11; ++line) check.Problems.push_back({TableFile::Wares, line, "ошибка"});
     check.Complete[0] = check.Complete[5] = true;
+    EXPECT_TRUE(StartupMessageNeeded(check));
     EXPECT_EQ(StartupMessageText(check, 3),
-              "В таблицах найдены ошибки (10):\r\nf:1: ошибка\r\nf:2: ошибка\r\nf:3: ошибка\r\nи ещё 7.\r\n\r\n"
-              "Фабрик с полными цепочками: 2 из 96. В списке остаются только они.");
+              "В таблицах найдены ошибки (10):\r\nwares.csv:2: ошибка\r\nwares.csv:3: ошибка\r\n"
+              "wares.csv:4: ошибка\r\nи ещё 7.\r\nКроме того, предупреждений: 1; их перечисляет kelm-chains check.\r\n"
+              "\r\nФабрик с полными цепочками: 2 из 96. В списке остаются только они.");
 
-    check.Problems.resize(2);
+    check.Problems.resize(3);
     check.Complete.fill(false);
     EXPECT_EQ(StartupMessageText(check, 3),
-              "В таблицах найдены ошибки (2):\r\nf:1: ошибка\r\nf:2: ошибка\r\n\r\n"
+              "В таблицах найдены ошибки (2):\r\nwares.csv:2: ошибка\r\nwares.csv:3: ошибка\r\n"
+              "Кроме того, предупреждений: 1; их перечисляет kelm-chains check.\r\n\r\n"
               "Ни у одной фабрики из списка нет полной цепочки. Программа будет закрыта.");
+
+    check.Complete.fill(true);
+    EXPECT_TRUE(StartupMessageNeeded(check));
+    check.Problems.resize(1);
+    EXPECT_FALSE(StartupMessageNeeded(check));  // a warning alone
 }
 
 TEST(FindTablesFolder, PrefersTheWorkingFolderThenTheExecutablesFolder) {
-    TempFolder working, exe;
-    std::filesystem::create_directory(std::filesystem::path(working.Path()) / "tables");
-    std::filesystem::create_directory(std::filesystem::path(exe.Path()) / "tables");
-    std::string inWorking = TablePath(working.Path(), "tables"), besideExe = TablePath(exe.Path(), "tables");
-    auto find = [&] { return FindTablesFolder(working.Path(), exe.Path()); };
+    TempFolder working, root;
+    // Letters beyond every single-byte code page, as in a Windows user's folder.
+    const std::filesystem::path exeName = u8"Zoë 测试", exe = root.Path() / exeName;
+    std::filesystem::create_directories(working.Path() / "tables");
+    std::filesystem::create_directories(exe / "tables");
+    NativePath inWorking = working.Native() / kTablesFolder, besideExe = NativeOf(exe) / kTablesFolder;
+    auto find = [&] { return FindTablesFolder(working.Native(), NativeOf(exe)); };
     EXPECT_EQ(find(), inWorking);  // in neither: the working folder's, for the problems to name
-    exe.Write("tables/wares.csv", "0\r\n");
+    root.Write(exeName / "tables/wares.csv", "0\r\n");
     EXPECT_EQ(find(), besideExe);  // more of the files there
     working.Write("tables/stations.csv", "0\r\n");
     EXPECT_EQ(find(), inWorking);  // as many in both
-    exe.Write("tables/stations.csv", "0\r\n");
+    root.Write(exeName / "tables/stations.csv", "0\r\n");
     EXPECT_EQ(find(), besideExe);  // both files only there
     working.Write("tables/wares.csv", "0\r\n");
     EXPECT_EQ(find(), inWorking);  // both files in both

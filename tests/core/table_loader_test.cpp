@@ -18,7 +18,7 @@ Loaded Load(const char* wares, const char* stations) {
     if (wares) folder.Write("wares.csv", wares);
     if (stations) folder.Write("stations.csv", stations);
     Loaded loaded;
-    loaded.report = LoadTables(folder.Path(), loaded.catalogue);
+    loaded.report = LoadTables(folder.Native(), loaded.catalogue);
     return loaded;
 }
 

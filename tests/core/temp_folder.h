@@ -5,6 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/native_path.h"
+
+// A path of the tests' own as the program takes it.
+inline NativePath NativeOf(const std::filesystem::path& path) { return NativePath(path.native()); }
+
 // A fresh folder for one test's files, removed with everything in it at the end.
 class TempFolder {
 public:
@@ -20,13 +25,14 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string Path() const { return path_.string(); }
+    const std::filesystem::path& Path() const { return path_; }
+    NativePath Native() const { return NativeOf(path_); }
 
     // Writes the bytes exactly as given (no line-end translation).
-    std::string Write(const std::string& name, std::string_view bytes) const {
+    NativePath Write(const std::filesystem::path& name, std::string_view bytes) const {
         std::ofstream out(path_ / name, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return (path_ / name).string();
+        return NativeOf(path_ / name);
     }
 
 private:

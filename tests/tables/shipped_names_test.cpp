@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/temp_folder.h"
 #include "data/factory_list.h"
 #include "data/table_loader.h"
 #include "toolkit/cp1251.h"
@@ -38,7 +39,7 @@ constexpr int kNameLabelWidth = 250;
 
 TEST(ShippedNames, FitTheFactoryComboBoxAndTheNameLabels) {
     Catalogue catalogue;
-    LoadTables(std::string(KELM_SOURCE_DIR) + "/" + std::string(kTablesFolder), catalogue);
+    LoadTables(NativeOf(KELM_SOURCE_DIR) / kTablesFolder, catalogue);
     ASSERT_GE(catalogue.Stations.size(), std::size_t{FactoryList.back()} + 1);
     Font normal, bold;
     MakeWindowFont(normal, false);

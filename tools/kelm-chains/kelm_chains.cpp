@@ -14,6 +14,7 @@
 #include "html_report.h"
 #include "kelm_version.h"
 #include "report_formats.h"
+#include "report_output.h"
 #include "tool_platform.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/text_convert.h"
@@ -24,11 +25,13 @@ constexpr const char* kHelp =
     "kelm-chains — производственные цепочки Kelm из командной строки.\n"
     "\n"
     "  kelm-chains check [--tables ПАПКА]\n"
-    "      Проверяет таблицы и выводит каждую ошибку в виде ФАЙЛ:СТРОКА: сообщение,\n"
-    "      затем итог. Код выхода: 0 — ошибок нет, 1 — ошибки есть, 2 — неверная команда.\n"
+    "      Проверяет таблицы и выводит каждую ошибку и каждое предупреждение в виде\n"
+    "      ФАЙЛ:СТРОКА: сообщение, затем итог. Предупреждение — данные странные, но\n"
+    "      цепочка считается так, как записана. Код выхода: 0 — ошибок нет (могут быть\n"
+    "      предупреждения), 1 — ошибки есть, 2 — неверная команда.\n"
     "\n"
     "  kelm-chains report [--tables ПАПКА] [--level min|avg|max] [--format text|csv|json|html]\n"
-    "                     [--sort list|income]\n"
+    "                     [--sort list|income] [--output ФАЙЛ]\n"
     "      Результаты расчета для каждой фабрики списка с полной цепочкой, как их\n"
     "      показывает окно: цены уровня --level (min — минимальные, avg — средние,\n"
     "      max — максимальные; по умолчанию avg), все фабрики поддержки включены,\n"
@@ -38,14 +41,16 @@ constexpr const char* kHelp =
     "      --sort list — в порядке списка фабрик (по умолчанию), income — по доходу\n"
     "      цепочки за сутки, от большего к меньшему.\n"
     "      Код выхода: 0 — отчет выведен, 1 — таблицы не прочитаны или нет ни одной\n"
-    "      полной цепочки, 2 — неверная команда.\n"
+    "      полной цепочки, 2 — неверная команда или файл не записан.\n"
     "\n"
     "  kelm-chains explain ПУНКТ [--tables ПАПКА] [--level min|avg|max] [--format text|json]\n"
+    "                     [--output ФАЙЛ]\n"
     "      Расчет одной цепочки по шагам, как его делает окно после двух кнопок цен\n"
     "      уровня --level и «Расчет». ПУНКТ — номер фабрики в списке, от 0 до 95 (столбец\n"
     "      «Пункт» отчета). Последние семь чисел — результаты расчета, как в report.\n"
     "\n"
     "  kelm-chains levels [--tables ПАПКА] [--format text|csv|json] [--sort list|income]\n"
+    "                     [--output ФАЙЛ]\n"
     "      Доход цепочки за сутки для каждой фабрики при всех девяти сочетаниях уровней\n"
     "      цен ресурсов и продажи, и безубыточная цена: наименьшая цена продажи главного\n"
     "      продукта, при которой доход цепочки не меньше 0 (ресурсы по средним ценам).\n"
@@ -54,18 +59,21 @@ constexpr const char* kHelp =
     "  kelm-chains --help      эта справка\n"
     "  kelm-chains --version   версия программы\n"
     "\n"
-    "ПАПКА содержит wares.csv и stations.csv; по умолчанию это tables в текущей папке.\n";
+    "ПАПКА содержит wares.csv и stations.csv; по умолчанию это tables в текущей папке.\n"
+    "--output ФАЙЛ — записать вывод в файл, а не на экран; файл csv начинается с метки\n"
+    "UTF-8, чтобы Excel прочитал буквы и столбцы. Файл записывается целиком или никак.\n";
 
 enum class Command { Check, Report, Explain, Levels, Help, Version };
 enum class Format { Text, Csv, Json, Html };
 
 struct Options {
     Command Action = Command::Help;
-    std::string Tables{kTablesFolder};
+    NativePath Tables = NativePath() / kTablesFolder;
     PriceLevel Level = PriceLevel::Average;
-    Format Output = Format::Text;
+    Format ReportFormat = Format::Text;
     bool SortByIncome = false;
     int Item = -1;  // explain: the combo-box index
+    std::optional<NativePath> OutputFile;
 };
 
 struct NamedCommand {
@@ -78,10 +86,11 @@ struct NamedCommand {
 const std::vector<NamedCommand>& Commands() {
     static const std::vector<NamedCommand> commands = {
         {"check", Command::Check, {}, {}},
-        {"report", Command::Report, {"--level", "--format", "--sort"},
+        {"report", Command::Report, {"--level", "--format", "--sort", "--output"},
          {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}}},
-        {"explain", Command::Explain, {"--level", "--format"}, {{"text", Format::Text}, {"json", Format::Json}}},
-        {"levels", Command::Levels, {"--format", "--sort"},
+        {"explain", Command::Explain, {"--level", "--format", "--output"},
+         {{"text", Format::Text}, {"json", Format::Json}}},
+        {"levels", Command::Levels, {"--format", "--sort", "--output"},
          {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}},
     };
     return commands;
@@ -110,17 +119,17 @@ std::optional<int> ParseItem(const std::string& text) {
 // Text the tool writes itself is CP1251 like all program text; output is UTF-8.
 std::string Utf8(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
 
-std::string Quoted(const std::string& argument) { return Utf8("«") + CommandLineText(argument) + Utf8("»"); }
+std::string Quoted(const std::string& argumentText) { return Utf8("«") + argumentText + Utf8("»"); }
 
 // Reads the options; on a usage error returns nothing and leaves the message (UTF-8) in
-// error.
-std::optional<Options> ParseArguments(const std::vector<std::string>& args, std::string& error) {
+// error. Folder and file names are kept as the platform gave them.
+std::optional<Options> ParseArguments(const std::vector<NativePath::String>& args, std::string& error) {
     Options options;
     if (args.empty()) {
         error = Utf8("не указана команда: " + CommandNames());
         return std::nullopt;
     }
-    const std::string& command = args[0];
+    const std::string command = CommandLineText(args[0]);
     if (command == "--help" || command == "-h") return options;
     if (command == "--version") {
         options.Action = Command::Version;
@@ -136,13 +145,15 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
 
     bool explain = options.Action == Command::Explain;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        std::string name = args[i], value;
+        NativePath::String nativeName = args[i], nativeValue;
         bool hasValue = false;
-        if (std::size_t equals = name.find('='); name.rfind("--", 0) == 0 && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
+        if (std::size_t equals = nativeName.find('=');
+            CommandLineText(nativeName).rfind("--", 0) == 0 && equals != NativePath::String::npos) {
+            nativeValue = nativeName.substr(equals + 1);
+            nativeName.resize(equals);
             hasValue = true;
         }
+        std::string name = CommandLineText(nativeName);
         if (name == "--help" || name == "-h") {
             options.Action = Command::Help;
             return options;
@@ -168,8 +179,9 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
                 error = Utf8("после ") + name + Utf8(" нужно значение");
                 return std::nullopt;
             }
-            value = args[++i];
+            nativeValue = args[++i];
         }
+        std::string value = CommandLineText(nativeValue);
         auto bad = [&](const char* allowed) {
             error = Utf8("неверное значение ") + Quoted(value) + Utf8(" для ") + name + Utf8(": можно ") + Utf8(allowed);
             return std::nullopt;
@@ -179,7 +191,13 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
                 error = Utf8("после --tables нужна папка");
                 return std::nullopt;
             }
-            options.Tables = value;
+            options.Tables = NativePath(nativeValue);
+        } else if (name == "--output") {
+            if (value.empty()) {
+                error = Utf8("после --output нужен файл");
+                return std::nullopt;
+            }
+            options.OutputFile = NativePath(nativeValue);
         } else if (name == "--level") {
             if (value == "min") options.Level = PriceLevel::Minimum;
             else if (value == "avg") options.Level = PriceLevel::Average;
@@ -188,7 +206,7 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
         } else if (name == "--format") {
             std::vector<std::string> names;
             for (const auto& [formatName, format] : named->Formats) {
-                if (value == formatName) options.Output = format;
+                if (value == formatName) options.ReportFormat = format;
                 names.push_back(formatName);
             }
             if (std::find(names.begin(), names.end(), value) == names.end()) return bad(Alternatives(names).c_str());
@@ -211,23 +229,21 @@ struct LoadedTables {
     TableCheck Check;
 };
 
-LoadedTables LoadAndCheck(const std::string& folder) {
+LoadedTables LoadAndCheck(const NativePath& folder) {
     LoadedTables loaded;
     loaded.Report = LoadTables(folder, loaded.Tables);
     loaded.Check = CheckTables(loaded.Tables, loaded.Report);
     return loaded;
 }
 
-// "FILE:LINE: message": the path as the command line gave it, the message converted.
-std::string ProblemLine(const TableProblem& problem) {
-    std::string line = CommandLineText(problem.Path);
-    if (problem.Line > 0) (line += ':') += std::to_string(problem.Line);
-    return line + ": " + Utf8(problem.Message) + "\n";
+std::string PathText(const NativePath& path) { return CommandLineText(path.Native()); }
+
+// "FILE:LINE: message": the path as the command line gave it, the rest converted.
+std::string ProblemLine(const LoadReport& report, const TableProblem& problem) {
+    return PathText(report.Of(problem.File).Path) + Utf8(ProblemAfterFile(problem)) + "\n";
 }
 
-std::string MissingFolderLine(const std::string& folder) {
-    return CommandLineText(folder) + ": " + Utf8("папка не найдена") + "\n";
-}
+std::string MissingFolderLine(const NativePath& folder) { return PathText(folder) + Utf8(": папка не найдена") + "\n"; }
 
 std::string CompleteCountText(int complete) {
     return FormatInts("Фабрик с полными цепочками: %d из %d.", static_cast<std::int32_t>(complete),
@@ -241,11 +257,13 @@ int RunCheck(const Options& options, ToolOutput& output) {
         return kExitProblems;
     }
     LoadedTables loaded = LoadAndCheck(options.Tables);
-    for (const TableProblem& problem : loaded.Check.Problems) output.Out += ProblemLine(problem);
-    std::int32_t problems = static_cast<std::int32_t>(loaded.Check.Problems.size());
-    std::string summary = problems == 0 ? std::string("Ошибок нет. ") : FormatInts("Ошибок: %d. ", problems);
+    for (const TableProblem& problem : loaded.Check.Problems) output.Out += ProblemLine(loaded.Report, problem);
+    std::int32_t errors = loaded.Check.ErrorCount();
+    std::int32_t warnings = static_cast<std::int32_t>(loaded.Check.Problems.size()) - errors;
+    std::string summary = errors == 0 ? std::string("Ошибок нет. ") : FormatInts("Ошибок: %d. ", errors);
+    if (warnings > 0) summary += FormatInts("Предупреждений: %d. ", warnings);
     output.Out += Utf8(summary + CompleteCountText(loaded.Check.CompleteCount()) + "\n");
-    return problems == 0 ? kExitOk : kExitProblems;
+    return errors == 0 ? kExitOk : kExitProblems;
 }
 
 const std::string kPrefix = "kelm-chains: ";
@@ -262,7 +280,7 @@ std::optional<LoadedTables> TablesToCalculate(const Options& options, ToolOutput
     bool unreadable = false;
     for (const TableSource* source : {&loaded.Report.Wares, &loaded.Report.Stations}) {
         if (source->Read) continue;
-        output.Err += kPrefix + CommandLineText(source->Path) + ": " + Utf8("файл не найден или не читается") + "\n";
+        output.Err += kPrefix + PathText(source->Path) + Utf8(": файл не найден или не читается") + "\n";
         unreadable = true;
     }
     if (unreadable) return std::nullopt;
@@ -286,13 +304,13 @@ int RunReport(const Options& options, ToolOutput& output) {
     if (!loaded) return kExitProblems;
     std::vector<ReportRow> rows = BuildReport(loaded->Tables, loaded->Check, options.Level);
     if (options.SortByIncome) SortByChainIncome(rows);
-    switch (options.Output) {
-        case Format::Json: output.Out += JsonReport(rows); break;
-        case Format::Csv: output.Out += CsvReport(rows); break;
-        case Format::Text: output.Out += TextReport(rows); break;
-        case Format::Html: output.Out += HtmlReport(rows, options.Level); break;
+    switch (options.ReportFormat) {
+        case Format::Json: return DeliverReport(JsonReport(rows), options.OutputFile, false, output);
+        case Format::Csv: return DeliverReport(CsvReport(rows), options.OutputFile, true, output);
+        case Format::Html: return DeliverReport(HtmlReport(rows, options.Level), options.OutputFile, false, output);
+        case Format::Text: break;
     }
-    return kExitOk;
+    return DeliverReport(TextReport(rows), options.OutputFile, false, output);
 }
 
 int RunExplain(const Options& options, ToolOutput& output) {
@@ -306,8 +324,9 @@ int RunExplain(const Options& options, ToolOutput& output) {
                                                static_cast<std::int32_t>(options.Item)));
         return kExitProblems;
     }
-    output.Out += options.Output == Format::Json ? ExplanationJson(*explanation) : ExplanationText(*explanation);
-    return kExitOk;
+    std::string text =
+        options.ReportFormat == Format::Json ? ExplanationJson(*explanation) : ExplanationText(*explanation);
+    return DeliverReport(text, options.OutputFile, false, output);
 }
 
 int RunLevels(const Options& options, ToolOutput& output) {
@@ -315,17 +334,16 @@ int RunLevels(const Options& options, ToolOutput& output) {
     if (!loaded) return kExitProblems;
     std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check);
     if (options.SortByIncome) SortByAverageIncome(rows);
-    switch (options.Output) {
-        case Format::Json: output.Out += LevelsJson(rows); break;
-        case Format::Csv: output.Out += LevelsCsv(rows); break;
-        default: output.Out += LevelsText(rows); break;
+    switch (options.ReportFormat) {
+        case Format::Json: return DeliverReport(LevelsJson(rows), options.OutputFile, false, output);
+        case Format::Csv: return DeliverReport(LevelsCsv(rows), options.OutputFile, true, output);
+        default: return DeliverReport(LevelsText(rows), options.OutputFile, false, output);
     }
-    return kExitOk;
 }
 
 }  // namespace
 
-int RunKelmChains(const std::vector<std::string>& args, ToolOutput& output) {
+int RunKelmChains(const std::vector<NativePath::String>& args, ToolOutput& output) {
     std::string error;
     std::optional<Options> options = ParseArguments(args, error);
     if (!options) {

@@ -1,17 +1,12 @@
 #include <cstdio>
-#include <string>
 #include <vector>
 
 #include "kelm_chains.h"
 #include "tool_platform.h"
 
-#ifdef _WIN32
-#include "toolkit/cp1251.h"
-#endif
-
 namespace {
 
-int Run(const std::vector<std::string>& args) {
+int Run(const std::vector<NativePath::String>& args) {
     Utf8Console console;
     ToolOutput output;
     int exitCode = RunKelmChains(args, output);
@@ -22,13 +17,10 @@ int Run(const std::vector<std::string>& args) {
 
 }  // namespace
 
+// Arguments as the system passes them: on Windows wide, so that a folder name keeps every
+// letter whatever the system's code page.
 #ifdef _WIN32
-// Wide arguments: a folder name with Cyrillic letters survives whatever the system's code page.
-int wmain(int argc, wchar_t** argv) {
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(WideToCp1251(argv[i]));
-    return Run(args);
-}
+int wmain(int argc, wchar_t** argv) { return Run({argv + 1, argv + argc}); }
 #else
-int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) { return Run({argv + 1, argv + argc}); }
 #endif

@@ -1,14 +1,24 @@
 #pragma once
 #include <string>
+#include <string_view>
 
-// What differs between the systems the tool runs on. Folder and file names are taken as
-// the command line gives them: UTF-8 on Linux, the ANSI code page (CP1251 on Russian
-// systems) on Windows, where the tables loader reads them as CP1251.
+#include "toolkit/native_path.h"
 
-bool FolderExists(const std::string& folder);
+// What differs between the systems the tool runs on. Arguments, folder and file names stay
+// as the platform gives them (UTF-16 on Windows, bytes elsewhere) and reach the file
+// functions unchanged; they become UTF-8 only to be shown.
 
-// A text from the command line, or a path built from one, as UTF-8.
-std::string CommandLineText(const std::string& text);
+bool FolderExists(const NativePath& folder);
+
+// A command-line argument, or a path built from one, as UTF-8 for a message.
+std::string CommandLineText(const NativePath::String& text);
+
+enum class FileWrite { Written, NotCreated, NotWritten, NotReplaced };
+
+// Writes bytes to a new temporary file beside target, then puts it in target's place,
+// replacing a file that is there. On failure the temporary file is removed again and
+// target is as it was.
+FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes);
 
 // While alive, a Windows console shows UTF-8 output; the console's code page is put back
 // at the end. Elsewhere terminals take UTF-8 as they are.
