@@ -14,8 +14,6 @@ namespace {
 
 constexpr DWORD kPatience = 30000;  // milliseconds; Wine starts processes slowly
 
-std::wstring PlatformPath(const char* path) { return Cp1251ToWide(WindowsPath(path)); }
-
 class KelmCalcTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +33,7 @@ protected:
                              Cp1251ToWide(text).c_str());
     }
 
-    RunningProgram program_{KELM_CALC_EXE, KELM_SOURCE_DIR};
+    RunningProgram program_{WindowsPath(KELM_CALC_EXE), WindowsPath(KELM_SOURCE_DIR)};
     HWND window = nullptr;
 };
 
@@ -122,7 +120,7 @@ TEST_F(KelmCalcTest, TheWindowOpensCentredFilledAndFixedInSize) {
 class ResourcesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        module = LoadLibraryExW(PlatformPath(KELM_CALC_EXE).c_str(), nullptr,
+        module = LoadLibraryExW(WindowsPath(KELM_CALC_EXE).c_str(), nullptr,
                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(module, nullptr);
     }
@@ -157,7 +155,7 @@ TEST_F(ResourcesTest, ManifestAsksForCommonControls6) {
 }
 
 TEST_F(ResourcesTest, VersionRecordIsRussianWithTheDescription) {
-    std::wstring exe = PlatformPath(KELM_CALC_EXE);
+    std::wstring exe = WindowsPath(KELM_CALC_EXE);
     DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
     ASSERT_GT(size, 0u);
     std::vector<BYTE> data(size);

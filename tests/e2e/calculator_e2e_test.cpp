@@ -100,13 +100,14 @@ std::vector<ReportRow> ParseCsvReport(const std::string& utf8) {
 
 TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
     DWORD exitCode = 0;
-    std::string csv = RunAndCapture(KELM_CHAINS_EXE, "report --format csv --tables \"" + WindowsPath(kSourceDir + "/tables") + "\"",
+    std::string csv = RunAndCapture(WindowsPath(KELM_CHAINS_EXE),
+                                    L"report --format csv --tables \"" + WindowsPath(kSourceDir + "/tables") + L"\"",
                                     exitCode);
     ASSERT_EQ(exitCode, 0u) << csv;
     std::vector<ReportRow> report = ParseCsvReport(csv);
     ASSERT_EQ(report.size(), 96u);
 
-    RunningProgram program(KELM_CALC_EXE, kSourceDir);
+    RunningProgram program(WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir));
     ASSERT_TRUE(program.Started());
     HWND form = program.WaitForWindow(L"Form");
     ASSERT_NE(form, nullptr);

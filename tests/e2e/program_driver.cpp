@@ -28,21 +28,21 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::string WindowsPath(std::string_view path) {
-    std::string result(path);
-    if (!result.empty() && result[0] == '/') result = "Z:" + result;
-    for (char& c : result)
-        if (c == '/') c = '\\';
+std::wstring WindowsPath(std::string_view path) {
+    std::wstring result = Cp1251ToWide(path);
+    if (!result.empty() && result[0] == L'/') result = L"Z:" + result;
+    for (wchar_t& c : result)
+        if (c == L'/') c = L'\\';
     return result;
 }
 
-RunningProgram::RunningProgram(const std::string& exe, const std::string& workingFolder, const std::string& arguments) {
-    std::wstring commandLine = L"\"" + Cp1251ToWide(WindowsPath(exe)) + L"\"";
-    if (!arguments.empty()) commandLine += L" " + Cp1251ToWide(arguments);
-    std::wstring folder = Cp1251ToWide(WindowsPath(workingFolder));
+RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingFolder,
+                               const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(), &startup,
                         &process_))
         process_ = {};
 }
@@ -80,14 +80,14 @@ void RunningProgram::WaitIdle() const {
     if (process_.hProcess) WaitForInputIdle(process_.hProcess, 5000);
 }
 
-std::string RunAndCapture(const std::string& exe, const std::string& arguments, DWORD& exitCode) {
+std::string RunAndCapture(const std::wstring& exe, const std::wstring& arguments, DWORD& exitCode) {
     exitCode = ~DWORD(0);
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-    std::wstring commandLine = L"\"" + Cp1251ToWide(WindowsPath(exe)) + L"\" " + Cp1251ToWide(arguments);
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

@@ -9,14 +9,14 @@
 // Drives a running program from outside its process, by window messages only, the way a
 // user's actions reach it.
 
-// A path of the build machine as Windows sees it under Wine (Z: is the root), unchanged on
-// Windows. Text is CP1251.
-std::string WindowsPath(std::string_view path);
+// A path of the build machine (CP1251 text, as the build gives it) as Windows sees it under
+// Wine (Z: is the root); unchanged on Windows.
+std::wstring WindowsPath(std::string_view path);
 
 class RunningProgram {
 public:
     // Starts the program with the given working folder; arguments may be empty.
-    RunningProgram(const std::string& exe, const std::string& workingFolder, const std::string& arguments = {});
+    RunningProgram(const std::wstring& exe, const std::wstring& workingFolder, const std::wstring& arguments = {});
     ~RunningProgram();  // ends the program if it still runs
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -34,7 +34,7 @@ private:
 };
 
 // Runs a console program to its end and returns what it wrote to its standard output.
-std::string RunAndCapture(const std::string& exe, const std::string& arguments, DWORD& exitCode);
+std::string RunAndCapture(const std::wstring& exe, const std::wstring& arguments, DWORD& exitCode);
 
 std::string TextOf(HWND window);
 std::vector<HWND> ChildrenOf(HWND parent);  // direct children, in z-order

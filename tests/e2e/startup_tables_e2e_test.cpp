@@ -1,10 +1,13 @@
 // Starting the real calculator with tables that are missing, broken or elsewhere.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "calc/chain_calculation.h"
+#include "calc/chain_view.h"
 #include "calc/table_check.h"
 #include "data/table_loader.h"
 #include "program_driver.h"
@@ -21,24 +24,26 @@ std::string ReadBytes(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// A fresh folder whose name has a blank and Cyrillic letters, with a copy of the program
-// in it; removed at the end.
+// A fresh folder whose name has a blank, Cyrillic letters and letters of no single-byte
+// code page, as a Windows user's folder may have, with a copy of the program in it; removed
+// at the end.
 class ProgramFolder {
 public:
     ProgramFolder() {
         static int counter = 0;
-        root_ = fs::temp_directory_path() /
-                (L"Kelm Тест " + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+        root_ = fs::temp_directory_path() / (L"Kelm Тест Zoë 测试 " + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                             std::to_wstring(++counter));
         fs::remove_all(root_);
         fs::create_directories(root_ / "tables");
         fs::create_directories(root_ / "elsewhere");
-        fs::copy_file(fs::path(Cp1251ToWide(WindowsPath(KELM_CALC_EXE))), Exe());
+        fs::copy_file(fs::path(WindowsPath(KELM_CALC_EXE)), Exe());
     }
     ~ProgramFolder() {
         std::error_code ignored;
         fs::remove_all(root_, ignored);
     }
 
+    fs::path Root() const { return root_; }
     fs::path Exe() const { return root_ / "kelm-calc.exe"; }
     fs::path Tables() const { return root_ / "tables"; }
     fs::path Elsewhere() const { return root_ / "elsewhere"; }
@@ -70,22 +75,54 @@ std::size_t RecordLineStart(const std::string& text, int index) {
     return std::string::npos;
 }
 
-std::string Narrow(const fs::path& path) { return WideToCp1251(path.wstring()); }
+// The shipped stations file with the fields of one record line from the given field
+// (0-based, the name is field 0) on replaced by the given text.
+std::string StationsWithLineChanged(int record, int field, const std::string& rest) {
+    std::string stations = ReadBytes(kShippedTables / "stations.csv");
+    std::size_t lineStart = RecordLineStart(stations, record);
+    if (lineStart == std::string::npos) return {};
+    std::size_t lineEnd = stations.find("\r\n", lineStart);
+    std::size_t cut = lineStart;
+    for (int k = 0; k < field; ++k) cut = stations.find(';', cut) + 1;
+    std::size_t fieldEnd = stations.find(';', cut);
+    stations.replace(cut, (rest.empty() || fieldEnd > lineEnd ? lineEnd : fieldEnd) - cut, rest);
+    return stations;
+}
+
+struct Checked {
+    Catalogue Tables;
+    TableCheck Check;
+};
+
+Checked LoadAndCheck(const ProgramFolder& folder) {
+    Checked checked;
+    checked.Check = CheckTables(checked.Tables, LoadTables(NativePath(folder.Tables().wstring()), checked.Tables));
+    return checked;
+}
+
+RunningProgram StartFromElsewhere(const ProgramFolder& folder) {
+    return RunningProgram(folder.Exe().wstring(), folder.Elsewhere().wstring());
+}
 
 // The text of a message box the program shows, and the box itself.
 struct MessageBoxSeen {
     HWND Box = nullptr;
-    std::string Text;
+    std::wstring Text;
 };
 
 MessageBoxSeen WaitForMessageBox(const RunningProgram& program) {
     MessageBoxSeen seen;
     seen.Box = program.WaitForWindow(L"#32770");
     if (!seen.Box) return seen;
-    for (HWND child : ChildrenOf(seen.Box))
-        if (GetDlgCtrlID(child) == 0xFFFF) seen.Text = TextOf(child);
+    for (HWND child : ChildrenOf(seen.Box)) {
+        if (GetDlgCtrlID(child) != 0xFFFF) continue;
+        seen.Text.resize(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
+        seen.Text.resize(static_cast<std::size_t>(GetWindowTextW(child, seen.Text.data(), static_cast<int>(seen.Text.size()))));
+    }
     return seen;
 }
+
+bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
@@ -95,11 +132,32 @@ int ComboCount(HWND form) {
     return static_cast<int>(SendMessageW(ChildAt(form, L"ComboBox", 6, 30), CB_GETCOUNT, 0, 0));
 }
 
+// Picks the list item, presses "Расчет" and compares the seven results with what the
+// chain arithmetic gives for the same tables.
+void ExpectTheWindowCalculatesAsTheArithmetic(HWND form, const Catalogue& tables, int item) {
+    HWND resultsGroup = ChildAt(form, L"Button", 376, 12);
+    ASSERT_NE(resultsGroup, nullptr);
+    PickComboItem(ChildAt(form, L"ComboBox", 6, 30), item);
+    HWND calc = FindByText(resultsGroup, L"Button", "Расчет");
+    ASSERT_NE(calc, nullptr);
+    for (int i = 0; i < 200 && !IsWindowEnabled(calc); ++i) Sleep(20);
+    ASSERT_TRUE(IsWindowEnabled(calc));
+    ClickButton(calc);
+
+    ChainModel model;
+    ASSERT_TRUE(ShowChain(model, tables, item));
+    ASSERT_TRUE(CalculateChain(model, tables, item).has_value());
+    const ChainResultTexts& r = model.Results;
+    const std::string expected[7] = {r.MainCost,  r.Support1Cost, r.Support2Cost, r.Support3Cost,
+                                     r.TotalCost, r.MainIncome,   r.ChainIncome};
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(TextOf(ChildAt(resultsGroup, L"Static", 260, 20 + 20 * k)), expected[k]);
+}
+
 TEST(StartupTables, FoundBesideTheProgramWhenStartedFromAnotherFolder) {
     ProgramFolder folder;
     folder.CopyShipped("wares.csv");
     folder.CopyShipped("stations.csv");
-    RunningProgram program(Narrow(folder.Exe()), Narrow(folder.Elsewhere()));
+    RunningProgram program = StartFromElsewhere(folder);
     HWND form = program.WaitForWindow(L"Form");
     ASSERT_NE(form, nullptr) << "no window (a message box instead?)";
     EXPECT_EQ(program.WaitForWindow(L"#32770", 0), nullptr);
@@ -108,62 +166,77 @@ TEST(StartupTables, FoundBesideTheProgramWhenStartedFromAnotherFolder) {
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
 
-TEST(StartupTables, MissingWaresFileIsReportedAndTheProgramEnds) {
+TEST(StartupTables, MissingWaresFileIsReportedWithItsFolderAndTheProgramEnds) {
     ProgramFolder folder;
     folder.CopyShipped("stations.csv");
-    RunningProgram program(Narrow(folder.Exe()), Narrow(folder.Elsewhere()));
+    RunningProgram program = StartFromElsewhere(folder);
     MessageBoxSeen seen = WaitForMessageBox(program);
     ASSERT_NE(seen.Box, nullptr);
-    EXPECT_NE(seen.Text.find("wares.csv"), std::string::npos) << seen.Text;
-    EXPECT_NE(seen.Text.find("Программа будет закрыта"), std::string::npos) << seen.Text;
+    EXPECT_TRUE(Contains(seen.Text, folder.Tables().wstring())) << "the folder is named with all its letters";
+    EXPECT_TRUE(Contains(seen.Text, L"wares.csv"));
+    EXPECT_TRUE(Contains(seen.Text, Cp1251ToWide("Программа будет закрыта")));
     EXPECT_FALSE(AnyVisibleForm(program)) << "the window showed before the message";
     PressOk(seen.Box);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(1));
 }
 
-TEST(StartupTables, ShortStationLineLeavesOnlyTheCompleteChainsUsable) {
+TEST(StartupTables, CutStationLineIsToldThenEveryChainIsOfferedAndCalculates) {
     ProgramFolder folder;
     folder.CopyShipped("wares.csv");
-    // One station line cut short after its product and resource count: the record of
-    // station 8, the sixth factory of the list.
-    std::string stations = ReadBytes(kShippedTables / "stations.csv");
-    std::size_t lineStart = RecordLineStart(stations, 8);
-    ASSERT_NE(lineStart, std::string::npos);
-    std::size_t lineEnd = stations.find("\r\n", lineStart);
-    std::size_t cut = lineStart;
-    for (int k = 0; k < 3; ++k) cut = stations.find(';', cut) + 1;
-    stations.erase(cut, lineEnd - cut);
-    folder.Write("stations.csv", stations);
+    // The record of station 8, the sixth factory of the list, cut short after its product
+    // and resource count: the rest reads as zeros.
+    folder.Write("stations.csv", StationsWithLineChanged(8, 3, ""));
+    Checked checked = LoadAndCheck(folder);
+    ASSERT_GT(checked.Check.ErrorCount(), 0);
+    ASSERT_EQ(checked.Check.CompleteCount(), 96);
 
-    Catalogue catalogue;
-    LoadReport report = LoadTables(Narrow(folder.Tables()), catalogue);
-    TableCheck check = CheckTables(catalogue, report);
-    ASSERT_GT(check.CompleteCount(), 0);
-    ASSERT_LT(check.CompleteCount(), 96);
-
-    RunningProgram program(Narrow(folder.Exe()), Narrow(folder.Elsewhere()));
+    RunningProgram program = StartFromElsewhere(folder);
     MessageBoxSeen seen = WaitForMessageBox(program);
     ASSERT_NE(seen.Box, nullptr);
-    EXPECT_EQ(seen.Text, StartupMessageText(check));
+    EXPECT_TRUE(Contains(seen.Text, Cp1251ToWide(StartupMessageText(checked.Check)))) << WideToCp1251(seen.Text);
     EXPECT_FALSE(AnyVisibleForm(program));
     PressOk(seen.Box);
 
     HWND form = program.WaitForWindow(L"Form");
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(ComboCount(form), check.CompleteCount());
-    // The first listed factory works: its chain shows and calculates.
-    HWND combo = ChildAt(form, L"ComboBox", 6, 30);
-    HWND resultsGroup = ChildAt(form, L"Button", 376, 12);
-    ASSERT_NE(resultsGroup, nullptr);
-    PickComboItem(combo, 0);
-    HWND calc = FindByText(resultsGroup, L"Button", "Расчет");
-    ASSERT_NE(calc, nullptr);
-    for (int i = 0; i < 200 && !IsWindowEnabled(calc); ++i) Sleep(20);
-    ASSERT_TRUE(IsWindowEnabled(calc));
-    ClickButton(calc);
-    EXPECT_NE(TextOf(ChildAt(resultsGroup, L"Static", 260, 20)), "0");
+    EXPECT_EQ(ComboCount(form), 96);
+    ExpectTheWindowCalculatesAsTheArithmetic(form, checked.Tables, 5);
     PostMessageW(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
+}
+
+TEST(StartupTables, AnOddChainIsNoReasonForAMessageAndKelmChainsNamesIt) {
+    ProgramFolder folder;
+    folder.CopyShipped("wares.csv");
+    // Support 2 of station 8 becomes a factory of another ware than support 1 needs.
+    folder.Write("stations.csv", StationsWithLineChanged(8, 11, "2"));
+    Checked checked = LoadAndCheck(folder);
+    ASSERT_EQ(checked.Check.Problems.size(), 1u);
+    ASSERT_TRUE(checked.Check.Problems[0].Warning);
+    ASSERT_EQ(checked.Check.CompleteCount(), 96);
+
+    RunningProgram program = StartFromElsewhere(folder);
+    HWND form = program.WaitForWindow(L"Form");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(program.WaitForWindow(L"#32770", 0), nullptr);
+    EXPECT_EQ(ComboCount(form), 96);
+    ExpectTheWindowCalculatesAsTheArithmetic(form, checked.Tables, 5);
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
+
+    const std::wstring tables = L" --tables \"" + folder.Tables().wstring() + L"\"";
+    DWORD exitCode = 1;
+    std::string check = RunAndCapture(WindowsPath(KELM_CHAINS_EXE), L"check" + tables, exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_NE(check.find(Cp1251ToUtf8(ProblemAfterFile(checked.Check.Problems[0]))), std::string::npos) << check;
+
+    const fs::path report = folder.Root() / L"отчёт Zoë 测试.csv";
+    RunAndCapture(WindowsPath(KELM_CHAINS_EXE), L"report --format csv" + tables + L" --output \"" + report.wstring() + L"\"",
+                  exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    std::string written = ReadBytes(report);
+    EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u);
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 97);
 }
 
 }  // namespace
