@@ -216,7 +216,8 @@ bool Checker::CheckProduct(std::int32_t ware, bool unitsDivide) {
     if (report_ && LineFilled(TableFile::Wares, ware)) {
         const RecordSource& line = report_->Wares.Records[static_cast<std::size_t>(ware)];
         if (line.FieldCount >= kWareFields && !line.FullTime)
-            RecordProblem(TableFile::Wares, ware, "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»");
+            RecordProblem(TableFile::Wares, ware,
+                          "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»");
     }
     if (record.CycleSeconds == 0) {
         RecordProblem(TableFile::Wares, ware, "время цикла равно 0, а расчет цепочки делит на него");
@@ -335,7 +336,8 @@ std::string StartupMessageText(const TableCheck& check, std::size_t shownCount) 
         ++shown;
     }
     if (SizeAsInt(shown) < errors) text += FormatInts("и ещё %d.\r\n", errors - SizeAsInt(shown));
-    if (warnings > 0) text += FormatInts("Кроме того, предупреждений: %d; их перечисляет kelm-chains check.\r\n", warnings);
+    if (warnings > 0)
+        text += FormatInts("Кроме того, предупреждений: %d; их перечисляет kelm-chains check.\r\n", warnings);
     text += "\r\n";
     std::int32_t complete = check.CompleteCount();
     std::int32_t listed = static_cast<std::int32_t>(kFactoryCount);

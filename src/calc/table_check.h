@@ -37,9 +37,10 @@ struct TableCheck {
 };
 
 // Checks the loaded tables: the files and their count lines, every record line, and the
-// chain of every FactoryList entry, whose completeness is that of ChainIsComplete. Records
-// a chain reads that no line filled, lines cut short and lines beyond the count are errors;
-// a chain of odd shape is a warning. Each problem is reported once, at the line to fix.
+// chain of every FactoryList entry, whose completeness is that of ChainIsComplete. Whatever
+// makes data read otherwise than written (a missing file, lines beyond the count, records
+// no line filled, lines cut short) or leaves a chain out is an error; a chain of odd shape
+// is a warning. Each problem is reported once, at the line to fix.
 TableCheck CheckTables(const Catalogue& catalogue, const LoadReport& report);
 
 // ":LINE: message", or ": message" for the whole file; a warning says so before its

@@ -34,8 +34,8 @@ std::string_view TakeName(std::string_view& line, std::string& name, RecordSourc
         name.clear();
         return line;
     }
-    source.FieldCount += static_cast<int>(
-        std::min(std::count(line.begin() + static_cast<std::ptrdiff_t>(separator), line.end(), ';'), kMaxCountedFields));
+    std::ptrdiff_t separators = std::count(line.begin() + static_cast<std::ptrdiff_t>(separator), line.end(), ';');
+    source.FieldCount += static_cast<int>(std::min(separators, kMaxCountedFields));
     name.assign(line.substr(0, std::min(separator, kMaxNameLength)));
     line.remove_prefix(separator + 1);
     return line;

@@ -42,8 +42,8 @@ RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& work
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(), &startup,
-                        &process_))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(),
+                        &startup, &process_))
         process_ = {};
 }
 

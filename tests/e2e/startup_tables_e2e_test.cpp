@@ -117,7 +117,8 @@ MessageBoxSeen WaitForMessageBox(const RunningProgram& program) {
     for (HWND child : ChildrenOf(seen.Box)) {
         if (GetDlgCtrlID(child) != 0xFFFF) continue;
         seen.Text.resize(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1);
-        seen.Text.resize(static_cast<std::size_t>(GetWindowTextW(child, seen.Text.data(), static_cast<int>(seen.Text.size()))));
+        int length = GetWindowTextW(child, seen.Text.data(), static_cast<int>(seen.Text.size()));
+        seen.Text.resize(static_cast<std::size_t>(length));
     }
     return seen;
 }
@@ -231,8 +232,8 @@ TEST(StartupTables, AnOddChainIsNoReasonForAMessageAndKelmChainsNamesIt) {
     EXPECT_NE(check.find(Cp1251ToUtf8(ProblemAfterFile(checked.Check.Problems[0]))), std::string::npos) << check;
 
     const fs::path report = folder.Root() / L"отчёт Zoë 测试.csv";
-    RunAndCapture(WindowsPath(KELM_CHAINS_EXE), L"report --format csv" + tables + L" --output \"" + report.wstring() + L"\"",
-                  exitCode);
+    RunAndCapture(WindowsPath(KELM_CHAINS_EXE),
+                  L"report --format csv" + tables + L" --output \"" + report.wstring() + L"\"", exitCode);
     EXPECT_EQ(exitCode, 0u);
     std::string written = ReadBytes(report);
     EXPECT_EQ(written.rfind("\xEF\xBB\xBF", 0), 0u);
