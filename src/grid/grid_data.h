@@ -11,6 +11,7 @@
 #include "grid/grid_cell.h"
 #include "grid/grid_host.h"
 #include "grid/grid_types.h"
+#include "toolkit/dpi_scale.h"
 #include "toolkit/line_list.h"
 
 struct GridColors {
@@ -45,6 +46,11 @@ public:
 
     GridHost& Host() const { return host_; }
 
+    // Sizes, line widths, paddings and margins are set in layout pixels (96 DPI); the
+    // geometry and the painting take them scaled to the display the window is on.
+    DpiScale Scale() const { return scale_; }
+    void SetScale(DpiScale scale);
+
     // Shape. Growing appends empty captions, default sizes and new cells; shrinking frees
     // from the end. An open edit is stored first, so it never lands in another cell.
     std::uint16_t ColCount() const { return colCount_; }
@@ -67,8 +73,8 @@ public:
     std::string GetColCaption(int col) const;
     void SetRowCaption(int row, std::string_view text);
     std::string GetRowCaption(int row) const;
-    int RowHeaderWidth() const { return rowHeaderWidth_; }
-    int ColHeaderHeight() const { return colHeaderHeight_; }
+    int RowHeaderWidth() const { return scale_(rowHeaderWidth_); }
+    int ColHeaderHeight() const { return scale_(colHeaderHeight_); }
     void SetRowHeaderWidth(int width);
     void SetColHeaderHeight(int height);
 
@@ -163,6 +169,7 @@ private:
     void MoveSelectionEdge(Move move);
 
     GridHost& host_;
+    DpiScale scale_;
     std::uint16_t colCount_ = 0;
     std::uint16_t rowCount_ = 0;
     int defRowHeight_ = 20;

@@ -25,8 +25,9 @@ void XLGrid::BeginEdit() {
     editFocus->GetFont().Assign(cell->Font);
     editor->SetParentWindow(control_);
     const GridRect r = CellRect(cur.Col, cur.Row);
-    const int left = r.Left + margins.Left, top = r.Top + margins.Top;
-    editor->SetBounds({left, top, r.Right - margins.Right - left, r.Bottom - margins.Bottom - top});
+    const DpiScale scale = Scale();
+    const int left = r.Left + scale(margins.Left), top = r.Top + scale(margins.Top);
+    editor->SetBounds({left, top, r.Right - scale(margins.Right) - left, r.Bottom - scale(margins.Bottom) - top});
     editFocus->SetText(cell->Text);
     editor->SetVisible(true);
     editFocus->Focus();

@@ -17,16 +17,16 @@ int XLGridData::SumHeights(int from, int to) const {
 // Cells scrolled out of view get coordinates left of or above the header strips.
 GridRect XLGridData::CellRect(int col, int row) const {
     const GridCell* cell = Cell(col, row);
-    if (!cell) return {rowHeaderWidth_, colHeaderHeight_, rowHeaderWidth_, colHeaderHeight_};
-    int top = colHeaderHeight_ + (row >= topRow_ ? SumHeights(topRow_, row - 1) : -SumHeights(row, topRow_ - 1));
-    int left = rowHeaderWidth_ + (col >= leftCol_ ? SumWidths(leftCol_, col - 1) : -SumWidths(col, leftCol_ - 1));
+    if (!cell) return {RowHeaderWidth(), ColHeaderHeight(), RowHeaderWidth(), ColHeaderHeight()};
+    int top = ColHeaderHeight() + (row >= topRow_ ? SumHeights(topRow_, row - 1) : -SumHeights(row, topRow_ - 1));
+    int left = RowHeaderWidth() + (col >= leftCol_ ? SumWidths(leftCol_, col - 1) : -SumWidths(col, leftCol_ - 1));
     return {left, top, left + SumWidths(col, col + cell->ColSpan), top + SumHeights(row, row + cell->RowSpan)};
 }
 
 // The shared edge pixel belongs to the column left of it; a point right of the last column
 // gives the last column, one left of the first shown column -1.
 int XLGridData::ColAtX(int x) const {
-    int pos = rowHeaderWidth_;
+    int pos = RowHeaderWidth();
     int result = -1;
     for (int col = leftCol_; col < colCount_; ++col) {
         int width = ColWidth(col);
@@ -42,7 +42,7 @@ int XLGridData::ColAtX(int x) const {
 }
 
 int XLGridData::RowAtY(int y) const {
-    int pos = colHeaderHeight_;
+    int pos = ColHeaderHeight();
     int result = -1;
     for (int row = topRow_; row < rowCount_; ++row) {
         int height = RowHeight(row);
@@ -59,7 +59,7 @@ int XLGridData::RowAtY(int y) const {
 
 // Columns that end strictly left of the client's right edge, at least 1.
 int XLGridData::VisibleColCount() const {
-    int x = rowHeaderWidth_;
+    int x = RowHeaderWidth();
     int col = leftCol_;
     for (; col < colCount_; ++col) {
         if (x + ColWidth(col) >= host_.ClientWidth()) break;
@@ -69,13 +69,20 @@ int XLGridData::VisibleColCount() const {
 }
 
 int XLGridData::VisibleRowCount() const {
-    int y = colHeaderHeight_;
+    int y = ColHeaderHeight();
     int row = topRow_;
     for (; row < rowCount_; ++row) {
         if (y + RowHeight(row) >= host_.ClientHeight()) break;
         y += RowHeight(row);
     }
     return std::max(1, row - topRow_);
+}
+
+void XLGridData::SetScale(DpiScale scale) {
+    if (scale == scale_) return;
+    UpdateScope update(host_);
+    scale_ = scale;
+    UpdateScrollBars();
 }
 
 void XLGridData::SetTopRow(int row) {

@@ -192,8 +192,8 @@ void XLGridData::MouseDown(int x, int y, bool ctrl) {
     if (colCount_ == 0 || rowCount_ == 0) return;
     UpdateScope update(host_);
     anchor_ = NoAnchor;
-    const bool inRowHeader = x <= rowHeaderWidth_;
-    const bool inCaptionRow = y <= colHeaderHeight_;
+    const bool inRowHeader = x <= RowHeaderWidth();
+    const bool inCaptionRow = y <= ColHeaderHeight();
     if (HasOption(RangeSelect)) {
         allSelected_ = false;
         if (inRowHeader && inCaptionRow) {

@@ -33,15 +33,16 @@ GridSides CellLineStrips(const XLGridData& grid, int col, int row) {
     const GridCell* cell = grid.Cell(col, row);
     if (!cell) return {0, 0, 0, 0};
     GridSides strips;
+    const DpiScale scale = grid.Scale();
     const GridCell* left = grid.Cell(col - 1, row);
-    strips.Left = left ? FarShare(cell->LeftLine.Width, left->RightLine.Width) : OuterStrip(cell->LeftLine.Width);
+    strips.Left = left ? FarShare(scale(cell->LeftLine.Width), scale(left->RightLine.Width)) : OuterStrip(scale(cell->LeftLine.Width));
     const GridCell* above = grid.Cell(col, row - 1);
-    strips.Top = above ? FarShare(cell->TopLine.Width, above->BottomLine.Width) : OuterStrip(cell->TopLine.Width);
+    strips.Top = above ? FarShare(scale(cell->TopLine.Width), scale(above->BottomLine.Width)) : OuterStrip(scale(cell->TopLine.Width));
     const GridCell* right = grid.Cell(col + cell->ColSpan + 1, row);
-    strips.Right = right ? NearShare(cell->RightLine.Width, right->LeftLine.Width) : OuterStrip(cell->RightLine.Width);
+    strips.Right = right ? NearShare(scale(cell->RightLine.Width), scale(right->LeftLine.Width)) : OuterStrip(scale(cell->RightLine.Width));
     const GridCell* below = grid.Cell(col, row + cell->RowSpan + 1);
     strips.Bottom =
-        below ? NearShare(cell->BottomLine.Width, below->TopLine.Width) : OuterStrip(cell->BottomLine.Width);
+        below ? NearShare(scale(cell->BottomLine.Width), scale(below->TopLine.Width)) : OuterStrip(scale(cell->BottomLine.Width));
     return strips;
 }
 

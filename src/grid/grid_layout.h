@@ -6,7 +6,7 @@
 // width / 2 rounded half to even, as the processor rounds: 1 -> 0, 3 -> 2, 5 -> 2.
 int HalfToEven(int width);
 
-// The pixels each of a cell's four lines takes inside the cell's rectangle. A line between
+// The pixels each of a cell's four lines, scaled, takes inside the cell's rectangle. A line between
 // two cells is as wide as the wider of the two facing lines and is split between them: the
 // cell right of or below it takes the larger half.
 GridSides CellLineStrips(const XLGridData& grid, int col, int row);

@@ -59,7 +59,7 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
     const bool selected = IsSelected(cur.Col, cur.Row);
     if (HighlightSelection() == 0) {
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
-        OwnedPen pen(CreatePen(PS_SOLID, kFramePenWidth, 0));
+        OwnedPen pen(CreatePen(PS_SOLID, Scale()(kFramePenWidth), 0));
         SelectGuard penGuard(canvas.Dc(), pen.Get());
         SelectGuard brushGuard(canvas.Dc(), GetStockObject(HOLLOW_BRUSH));
         int oldMode = SetROP2(canvas.Dc(), R2_NOT);
@@ -68,7 +68,9 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
     } else {
         if (SelectionBeyondCurCell(*this)) {
             canvas.SetBrushColor(Colors().SelectFrameColor);
-            canvas.FrameRect({frame.left + 2, frame.top + 2, frame.right - 1, frame.bottom - 1});
+            const DpiScale scale = Scale();
+            canvas.FrameRect({frame.left + scale(2), frame.top + scale(2), frame.right - scale(1),
+                              frame.bottom - scale(1)});
         }
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
     }
@@ -82,8 +84,9 @@ void XLGrid::PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Can
     canvas.SetBrushColor(highlighted ? Colors().SelectColor : cell.Color);
     canvas.FillRect(rect);
     const RECT inner = DrawCellLines(cell, canvas, rect, col, row);
-    const RECT text{inner.left + cell.Padding.Left, inner.top + cell.Padding.Top, inner.right - cell.Padding.Right,
-                    inner.bottom - cell.Padding.Bottom};
+    const DpiScale scale = Scale();
+    const RECT text{inner.left + scale(cell.Padding.Left), inner.top + scale(cell.Padding.Top),
+                    inner.right - scale(cell.Padding.Right), inner.bottom - scale(cell.Padding.Bottom)};
     if (HighlightSelection() == 1 && focused) canvas.DrawFocusRect(inner);
     canvas.SetTransparentText(true);
     canvas.SetFont(cell.Font);

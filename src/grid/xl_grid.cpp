@@ -17,6 +17,7 @@ XLGrid::XLGrid(CustomControl& control) : XLGridData(static_cast<GridHost&>(*this
     control_.GetFont().OnChange = MakeEvent<&XLGrid::ControlFontChanged>(*this);
     headerFont_.OnChange = MakeEvent<&XLGrid::HeaderFontChanged>(*this);
     HeaderFontChanged(headerFont_);
+    TakeScale();
 }
 
 XLGrid::~XLGrid() {
@@ -61,6 +62,11 @@ void XLGrid::ControlFontChanged(Font& font) {
     UpdateScope update(*this);
     for (int row = 0; row < RowCount(); ++row)
         for (int col = 0; col < ColCount(); ++col) Cell(col, row)->Font.Assign(font);
+}
+
+void XLGrid::TakeScale() {
+    SetScale(control_.Scale());
+    headerFont_.SetScale(control_.Scale());
 }
 
 void XLGrid::HeaderFontChanged(Font& font) {

@@ -28,7 +28,8 @@ struct XLGridArgs {
     bool Border = true;
 };
 
-// (grid, col, row, editor, edit focus, margins): leave the editor null to refuse the edit.
+// (grid, col, row, editor, edit focus, margins in layout pixels): leave the editor null to
+// refuse the edit.
 // The edit focus is the edit box inside a composite editor; left null, the editor is it.
 using BeginEditEvent = Event<XLGrid&, int, int, Control*&, EditBox*&, GridRect&>;
 // (grid, col, row, editor, edit focus, text, accept): clear accept to keep the editor open.
@@ -93,6 +94,8 @@ private:
     void KeyDown(int key);
     void ControlFontChanged(Font& font);
     void HeaderFontChanged(Font& font);
+    // The scale of the window's display, for the geometry and the header fonts.
+    void TakeScale();
 
     void EditorKeyDown(Control& editor, int key);
     void EditorLeft(Control& editor);

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr DWORD kCheckBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
-constexpr int kCheckMarkWidth = 24;  // the box and the gap before the text
+constexpr int kCheckMarkWidth = 24;  // the box and the gap before the text, at 96 DPI
 
 }  // namespace
 
@@ -30,7 +30,7 @@ void CheckBox::HandleNotification(int code) {
 CheckBox& CheckBox::SetText(std::string_view text) {
     caption_ = text;
     Control::SetText(text);
-    if (limited_) ShowCaptionWithin(Width() - kCheckMarkWidth);
+    if (limited_) ShowCaptionWithin(Width() - Scale()(kCheckMarkWidth));
     return *this;
 }
 
@@ -38,14 +38,14 @@ CheckBox& CheckBox::LimitAutoWidth(int width) {
     if (!limited_) caption_ = Control::Text();
     limited_ = width > 0;
     Control::LimitAutoWidth(width);
-    if (limited_) ShowCaptionWithin(Width() - kCheckMarkWidth);
+    if (limited_) ShowCaptionWithin(Width() - Scale()(kCheckMarkWidth));
     return *this;
 }
 
 void CheckBox::SizeToText(Bounds& place, std::string_view text) {
     if (!autoSize_) return;
     place.Width = TextSize(MeasuringDc(), GetFont(), limited_ ? std::string_view(caption_) : text).cx +
-                  kCheckMarkWidth;
+                  Scale()(kCheckMarkWidth);
 }
 
 // A button draws no ellipsis of its own: the shown caption is cut to the longest start that

@@ -66,7 +66,7 @@ void ComboBox::HandleNotification(int code) {
 // The window's height sets the dropped list's: as many rows as the closed box is high.
 void ComboBox::SizeDroppedList() {
     int rows = std::clamp(ItemCount(), 1, kDroppedRows);
-    SetWindowPos(window_, nullptr, 0, 0, Width(), Height() * (rows + 1) + 2,
+    SetWindowPos(window_, nullptr, 0, 0, Width(), Height() * (rows + 1) + Scale()(2),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 

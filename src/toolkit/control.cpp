@@ -44,7 +44,9 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
     if (args.Weight == FontWeight::Normal) font_.SetStyle(font_.Style() & ~unsigned{kFontBold});
     if (args.TextColour != kInheritedColour) font_.SetColor(args.TextColour);
     colour_ = args.Colour;
-    bounds_ = args.Place;
+    font_.SetScale(Scale());
+    layout_ = args.Place;
+    bounds_ = Scaled(args.Place, Scale());
     SizeToText(bounds_, text);
     DWORD style = windowClass.Style;
     if (!args.Enabled) style |= WS_DISABLED;
@@ -96,6 +98,13 @@ Control* Control::FindDescendant(HWND window) {
     for (const auto& child : children_)
         if (Control* found = child->FindDescendant(window)) return found;
     return nullptr;
+}
+
+DpiScale Control::Scale() const {
+    const Control* control = this;
+    while (control->parent_) control = control->parent_;
+    auto* form = dynamic_cast<const Form*>(control);
+    return form ? form->scale_ : DpiScale();
 }
 
 Control& Control::TopLevel() {
@@ -265,6 +274,13 @@ void Control::FontChanged(Font&) {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
     FitToText();
     Invalidate();
+}
+
+void Control::Rescale(DpiScale scale) {
+    font_.SetScale(scale);
+    SetBounds(Scaled(layout_, scale));
+    FitToText();
+    for (auto& child : children_) child->Rescale(scale);
 }
 
 HDC Control::MeasuringDc() {

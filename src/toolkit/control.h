@@ -52,7 +52,9 @@ enum class FontWeight { Inherited, Normal, Bold };
 inline constexpr std::uint32_t kInheritedColour = 0xFFFFFFFFu;
 
 // What every kind takes at creation besides its own arguments. A child starts with a copy
-// of its parent's font, changed here before the window first shows it.
+// of its parent's font, changed here before the window first shows it. Place is in layout
+// pixels (96 DPI): the window gets it scaled to its display, now and after every change
+// of the display's DPI.
 struct ControlArgs {
     Bounds Place{0, 0, 100, 22};
     FontWeight Weight = FontWeight::Inherited;
@@ -103,7 +105,9 @@ public:
     // The object itself stays until its owner releases it.
     void Destroy();
 
-    // Geometry in pixels, kept as the program set it; every change goes through SetBounds.
+    // Geometry in the window's pixels, kept as the program set it; every change goes
+    // through SetBounds. A change of the display's DPI puts the control back at its
+    // creation place, scaled.
     const Bounds& Place() const { return bounds_; }
     int Left() const { return bounds_.Left; }
     int Top() const { return bounds_.Top; }
@@ -115,6 +119,9 @@ public:
     // An auto-sized control never grows wider than this (0: no limit); a label so cut ends
     // in an ellipsis, and a check box shows its caption shortened to one.
     virtual Control& LimitAutoWidth(int width);
+
+    // The scale of the display the top-level window is on.
+    DpiScale Scale() const;
 
     Font& GetFont() { return font_; }
     std::uint32_t Color() const { return colour_; }
@@ -175,6 +182,7 @@ protected:
     Bounds bounds_;
 
 private:
+    friend class Form;
     static LRESULT CALLBACK ClassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR subclassId, DWORD_PTR data);
@@ -186,6 +194,8 @@ private:
     bool Forward(const Message& message, LRESULT& result);
     LRESULT AnswerColourRequest(HDC dc);
     void FontChanged(Font& font);
+    // Takes the new scale: the font, the place and the auto-size, then the children's.
+    void Rescale(DpiScale scale);
 
     Control* parent_;
     int id_ = 0;
@@ -193,6 +203,7 @@ private:
     bool suppressed_ = false;  // being destroyed: events and filters no longer run
     bool destroyed_ = false;
     int autoWidthLimit_ = 0;
+    Bounds layout_;  // the creation place, in layout pixels
     Font font_;
     std::uint32_t colour_ = kButtonFaceColour;
     OwnedBrush brush_;

@@ -61,15 +61,26 @@ void Font::SetColor(std::uint32_t colour) {
     Changed();
 }
 
+void Font::SetScale(DpiScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    Changed();
+}
+
 void Font::Assign(const Font& source) {
     if (&source == this) return;
     logFont_ = source.logFont_;
     colour_ = source.colour_;
+    scale_ = source.scale_;
     Changed();
 }
 
 HFONT Font::Handle() const {
-    if (!handle_) handle_.Reset(CreateFontIndirectW(&logFont_));
+    if (!handle_) {
+        LOGFONTW scaled = logFont_;
+        scaled.lfHeight = scale_(logFont_.lfHeight);
+        handle_.Reset(CreateFontIndirectW(&scaled));
+    }
     return handle_.Get();
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "toolkit/colour.h"
+#include "toolkit/dpi_scale.h"
 #include "toolkit/event.h"
 #include "toolkit/gdi_handles.h"
 
@@ -16,8 +17,9 @@ enum FontStyle : unsigned {
     kFontStrikeOut = 8,
 };
 
-// A colour and the platform's logical-font fields. The HFONT is made on first use and
-// remade after a change; every change is reported to the owner and then to OnChange.
+// A colour and the platform's logical-font fields. The height is in layout pixels (96 DPI)
+// and the HFONT gets it scaled to the display. The HFONT is made on first use and remade
+// after a change; every change is reported to the owner and then to OnChange.
 class Font {
 public:
     Font();
@@ -35,8 +37,10 @@ public:
     std::uint32_t Color() const { return colour_; }
     void SetColor(std::uint32_t colour);
     const LOGFONTW& LogFont() const { return logFont_; }
+    DpiScale Scale() const { return scale_; }
+    void SetScale(DpiScale scale);
 
-    // Copies every field of source, colour included.
+    // Copies every field of source, colour and scale included.
     void Assign(const Font& source);
 
     HFONT Handle() const;
@@ -50,6 +54,7 @@ private:
 
     LOGFONTW logFont_{};
     std::uint32_t colour_ = kWindowTextColour;
+    DpiScale scale_;
     mutable OwnedFont handle_;
 };
 

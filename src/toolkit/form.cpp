@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/application.h"
+#include "toolkit/display_dpi.h"
 
 namespace {
 
@@ -8,25 +9,46 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHIL
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 constexpr Bounds kDefaultBounds{0, 0, 400, 300};
 
+// Every window inside control hears message; a grid closes an open edit before a rescale
+// and takes the new scale after it. Windows sends these to the children itself, Wine not.
+void TellDescendants(const Control& control, UINT message) {
+    for (int i = 0; i < control.ChildCount(); ++i) {
+        control.Child(i).Send(message);
+        TellDescendants(control.Child(i), message);
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<Form> Form::Create(const FormArgs& args) {
     const DWORD style = args.Maximizable ? kFormStyle : kFormStyle & ~DWORD{WS_MAXIMIZEBOX};
     ControlArgs common{kDefaultBounds};
-    if (args.ClientWidth > 0 && args.ClientHeight > 0) {
+    const bool sized = args.ClientWidth > 0 && args.ClientHeight > 0;
+    if (sized) {
         RECT outer{0, 0, args.ClientWidth, args.ClientHeight};
         AdjustWindowRectEx(&outer, style, FALSE, kFormExStyle);
         common.Place = {0, 0, outer.right - outer.left, outer.bottom - outer.top};
-    }
-    if (args.Centred) {
-        common.Place.Left = (GetSystemMetrics(SM_CXSCREEN) - common.Place.Width) / 2;
-        common.Place.Top = (GetSystemMetrics(SM_CYSCREEN) - common.Place.Height) / 2;
     }
     RegisterOwnClass(kFormClass, 0, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     std::unique_ptr<Form> form(new Form);
     // Hidden until the message loop shows it.
     form->CreateWindowFor({kFormClass, style, kFormExStyle}, common, args.Caption, true);
+    // The client size at the display's DPI, measured against the real frame.
+    form->layoutClientWidth_ = sized ? args.ClientWidth : form->ClientWidth();
+    form->layoutClientHeight_ = sized ? args.ClientHeight : form->ClientHeight();
+    form->ApplyScale(WindowScale(form->window_));
+    if (args.Centred) form->CenterOnScreen();
     return form;
+}
+
+void Form::ApplyScale(DpiScale scale) {
+    TellDescendants(*this, WM_DPICHANGED_BEFOREPARENT);
+    scale_ = scale;
+    GetFont().SetScale(scale);
+    ResizeClient(scale(layoutClientWidth_), scale(layoutClientHeight_));
+    for (auto& child : children_) child->Rescale(scale);
+    TellDescendants(*this, WM_DPICHANGED_AFTERPARENT);
+    OnScaleChange(*this);
 }
 
 void Form::Close() {
@@ -94,6 +116,15 @@ bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
         return true;
     case WM_ERASEBKGND:
         return EraseWithOwnColour(message, result);
+    case WM_DPICHANGED: {
+        // The suggested place first: the exact client size is then set from it.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(message.LParam);
+        SetBounds({suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top});
+        ApplyScale(DpiScale(LOWORD(message.WParam)));
+        result = 0;
+        return true;
+    }
     default:
         return Control::HandleOwnMessage(message, result);
     }

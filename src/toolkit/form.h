@@ -6,6 +6,7 @@
 
 inline constexpr const wchar_t* kFormClass = L"Form";
 
+// Sizes in layout pixels (96 DPI).
 struct FormArgs {
     std::string_view Caption;
     int ClientWidth = 0;  // 0: the default size of the whole window, 400 by 300
@@ -15,7 +16,8 @@ struct FormArgs {
 };
 
 // A top-level window. It is created hidden, at its final size, and the message loop shows
-// it once everything in it is in place.
+// it once everything in it is in place. It takes the DPI of its display at creation and
+// from WM_DPICHANGED, and scales its client size and its controls to it.
 class Form final : public Control {
 public:
     static std::unique_ptr<Form> Create(const FormArgs& args);
@@ -32,7 +34,13 @@ public:
     // A device context for measuring texts, made on first use.
     HDC MeasuringDc();
 
+    DpiScale Scale() const { return scale_; }
+    // Rescales the window and every control in it, as a move to a display of that DPI does.
+    void ApplyScale(DpiScale scale);
+
     Event<Form&, bool&> OnClose;  // clear the flag to refuse the close
+    // Raised after a rescale: the owner redoes what it computed from the controls' places.
+    Event<Form&> OnScaleChange;
 
 private:
     friend class Control;
@@ -43,6 +51,10 @@ private:
     bool HandleClose();
 
     Control* focusControl_ = nullptr;
+    DpiScale scale_;
+    int layoutClientWidth_ = 0;
+    int layoutClientHeight_ = 0;
+
     bool sizeLocked_ = false;
     OwnedMemoryDc measuringDc_;
 };

@@ -29,6 +29,7 @@ void Label::HandleNotification(int code) {
 void Label::SizeToText(Bounds& place, std::string_view text) {
     if (!autoSize_) return;
     SIZE size = TextSize(MeasuringDc(), GetFont(), text);
-    place.Width = size.cx + 1;
-    place.Height = size.cy + 1;
+    const int margin = Scale()(1);
+    place.Width = size.cx + margin;
+    place.Height = size.cy + margin;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/dpi_scale.h"
+
 // A place in pixels: in the parent's client area, or on the screen for a top-level window.
 struct Bounds {
     int Left = 0;
@@ -11,6 +13,10 @@ struct Bounds {
     int Width = 0;
     int Height = 0;
 };
+
+inline Bounds Scaled(const Bounds& bounds, DpiScale scale) {
+    return {scale(bounds.Left), scale(bounds.Top), scale(bounds.Width), scale(bounds.Height)};
+}
 
 // A borrowed window handle with the calls every kind of window answers. It owns nothing:
 // copying it copies the handle, and the window lives as long as its owner says. Texts are

@@ -87,10 +87,11 @@ void WireEvents(MainForm& form) {
     }
 }
 
-// The room up to 2 pixels before the nearest visible sibling to the right whose rows meet
-// the control's, or 0 when none is there.
+// The room up to 2 layout pixels before the nearest visible sibling to the right whose rows
+// meet the control's, or 0 when none is there.
 int RoomToTheRight(const Control& control) {
     const Control& parent = *control.Parent();
+    const int gapBefore = control.Scale()(2);
     int room = 0;
     for (int i = 0; i < parent.ChildCount(); ++i) {
         const Control& other = parent.Child(i);
@@ -98,20 +99,26 @@ int RoomToTheRight(const Control& control) {
                         control.Top() < other.Top() + other.Height();
         if (&other == &control || !other.IsVisible() || !rowsMeet || other.Left() <= control.Left())
             continue;
-        int gap = other.Left() - 2 - control.Left();
+        int gap = other.Left() - gapBefore - control.Left();
         if (room == 0 || gap < room) room = gap;
     }
     return room;
 }
 
-// In a font wider than Tahoma a fixed caption is cut short rather than cover a value.
-void GiveWay(MainForm& form) {
+}  // namespace
+
+// In a font wider than Tahoma a fixed caption is cut short rather than cover a value. The
+// rule is applied anew after every rescale, from the new places.
+void MainForm::GiveWay(Form&) {
+    MainForm& form = *this;
     for (const ControlRow& row : kRows)
         if (row.settings & kGivesWay) {
             Control& control = row.control->find(form);
             control.LimitAutoWidth(RoomToTheRight(control));
         }
 }
+
+namespace {
 
 // Reading order: the factory list, the main factory, the results, each support factory,
 // the price buttons, the window's buttons.
@@ -147,7 +154,8 @@ std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tab
     window->OnDestroy = MakeEvent<&MainForm::DiscardOpenEdits>(form);
 
     for (const ControlRow& row : kRows) row.control->create(form, row);
-    GiveWay(form);
+    form.GiveWay(*window);
+    window->OnScaleChange = MakeEvent<&MainForm::GiveWay>(form);
     WireEvents(form);
     window->AddOwnedObject(std::make_unique<TabOrder>(TabStops(form)));
     form.PrepareChainView(tablesFolder);
