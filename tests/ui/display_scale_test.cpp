@@ -78,8 +78,10 @@ TEST_F(MainFormTest, GridsMeasureHitAndPaintAtAnyDpi) {
     EXPECT_EQ(form->PriceCellEditor->Top(), price.Top);
     EXPECT_EQ(form->PriceCellEditor->Height(), price.Bottom - price.Top);
     grid.EndEdit(false, true);
+    grid.SetCurCell({0, 0});
 
-    // The line between the first two columns is one layout pixel wide, scaled.
+    // The line between the first two columns of an unselected row is one layout pixel
+    // wide, scaled.
     const int width = grid.AsControl().ClientWidth(), height = grid.AsControl().ClientHeight();
     WindowDc reference(gridWindow);
     OffscreenBitmap picture;
