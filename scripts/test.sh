@@ -40,7 +40,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   result=$?
   scripts/startup.sh 9 || result=1
   /usr/lib/wine/wineserver -k 2>/dev/null
-  WINEPREFIX=$PWD/build/wineprefix-fallback /usr/lib/wine/wineserver -k 2>/dev/null
+  for prefix in fallback dpi120 dpi144; do
+    WINEPREFIX=$PWD/build/wineprefix-$prefix /usr/lib/wine/wineserver -k 2>/dev/null
+  done
   exit $result' 2>&1 | tee build/win64-ctest.log || status=1
 
 echo

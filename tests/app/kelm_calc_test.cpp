@@ -139,7 +139,7 @@ TEST_F(ResourcesTest, IconIsOne64By64ImageWith256Colours) {
     EXPECT_EQ(*reinterpret_cast<const WORD*>(header + 12), 8) << "bits per pixel";
 }
 
-TEST_F(ResourcesTest, ManifestAsksForCommonControls6) {
+TEST_F(ResourcesTest, ManifestAsksForCommonControls6AndPerMonitorDpi) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(found, nullptr);
     auto* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
@@ -151,6 +151,9 @@ TEST_F(ResourcesTest, ManifestAsksForCommonControls6) {
     EXPECT_NE(manifest.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
     EXPECT_NE(manifest.find(sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
                                                : "processorArchitecture=\"x86\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find("2005/WindowsSettings\">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find("2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
               std::string::npos);
 }
 
