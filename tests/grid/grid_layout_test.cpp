@@ -56,6 +56,19 @@ TEST(GridGeometry, SizesAndHeaderStripsMoveTheCells) {
     EXPECT_EQ(t.grid.ColWidth(2), 70);
 }
 
+// At 144 DPI the program's 160, 70 and 20 pixels become 240, 105 and 30, and its one-pixel
+// lines two, split between the neighbours.
+TEST(GridGeometry, AtAnotherDpiSizesHitsAndLinesScale) {
+    TestGrid t(3, 3);
+    t.UseProgramLook();
+    t.grid.SetScale(DpiScale(144));
+    EXPECT_EQ(t.grid.CellRect(1, 1), (GridRect{240, 60, 345, 90}));
+    EXPECT_EQ(t.grid.HitTest(240, 60), (GridPoint{0, 0}));
+    EXPECT_EQ(t.grid.HitTest(241, 61), (GridPoint{1, 1}));
+    EXPECT_EQ(CellLineStrips(t.grid, 0, 0), (GridSides{0, 0, 1, 1}));
+    EXPECT_EQ(CellLineStrips(t.grid, 1, 1), (GridSides{1, 1, 1, 1}));
+}
+
 TEST(GridGeometry, VisibleCountsAreColumnsEndingLeftOfTheEdgeAtLeastOne) {
     struct Case {
         int clientWidth;
