@@ -32,17 +32,16 @@ int HalfToEven(int width) {
 GridSides CellLineStrips(const XLGridData& grid, int col, int row) {
     const GridCell* cell = grid.Cell(col, row);
     if (!cell) return {0, 0, 0, 0};
+    const auto px = [scale = grid.Scale()](const CellLine& line) { return scale(line.Width); };
     GridSides strips;
-    const DpiScale scale = grid.Scale();
     const GridCell* left = grid.Cell(col - 1, row);
-    strips.Left = left ? FarShare(scale(cell->LeftLine.Width), scale(left->RightLine.Width)) : OuterStrip(scale(cell->LeftLine.Width));
+    strips.Left = left ? FarShare(px(cell->LeftLine), px(left->RightLine)) : OuterStrip(px(cell->LeftLine));
     const GridCell* above = grid.Cell(col, row - 1);
-    strips.Top = above ? FarShare(scale(cell->TopLine.Width), scale(above->BottomLine.Width)) : OuterStrip(scale(cell->TopLine.Width));
+    strips.Top = above ? FarShare(px(cell->TopLine), px(above->BottomLine)) : OuterStrip(px(cell->TopLine));
     const GridCell* right = grid.Cell(col + cell->ColSpan + 1, row);
-    strips.Right = right ? NearShare(scale(cell->RightLine.Width), scale(right->LeftLine.Width)) : OuterStrip(scale(cell->RightLine.Width));
+    strips.Right = right ? NearShare(px(cell->RightLine), px(right->LeftLine)) : OuterStrip(px(cell->RightLine));
     const GridCell* below = grid.Cell(col, row + cell->RowSpan + 1);
-    strips.Bottom =
-        below ? NearShare(scale(cell->BottomLine.Width), scale(below->TopLine.Width)) : OuterStrip(scale(cell->BottomLine.Width));
+    strips.Bottom = below ? NearShare(px(cell->BottomLine), px(below->TopLine)) : OuterStrip(px(cell->BottomLine));
     return strips;
 }
 
