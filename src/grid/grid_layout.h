@@ -6,9 +6,9 @@
 // width / 2 rounded half to even, as the processor rounds: 1 -> 0, 3 -> 2, 5 -> 2.
 int HalfToEven(int width);
 
-// The pixels each of a cell's four lines, scaled, takes inside the cell's rectangle. A line between
-// two cells is as wide as the wider of the two facing lines and is split between them: the
-// cell right of or below it takes the larger half.
+// The pixels each of a cell's four lines takes inside the cell's rectangle, at the grid's
+// scale. A line between two cells is as wide as the wider of the two facing lines and is
+// split between them: the cell right of or below it takes the larger half.
 GridSides CellLineStrips(const XLGridData& grid, int col, int row);
 
 // The columns and rows painted: the fully visible ones plus one partly visible each.

@@ -17,7 +17,6 @@ XLGrid::XLGrid(CustomControl& control) : XLGridData(static_cast<GridHost&>(*this
     control_.GetFont().OnChange = MakeEvent<&XLGrid::ControlFontChanged>(*this);
     headerFont_.OnChange = MakeEvent<&XLGrid::HeaderFontChanged>(*this);
     HeaderFontChanged(headerFont_);
-    TakeScale();
 }
 
 XLGrid::~XLGrid() {
@@ -36,6 +35,7 @@ XLGrid& NewXLGrid(Control& parent, const XLGridArgs& args) {
     grid.SetOptions(args.Options);
     grid.SetHighlightSelection(args.HighlightSelection);
     grid.SetCurCell({0, 0});
+    grid.TakeScale();
     control.AddMessageFilter(MakeMessageFilter<&XLGrid::HandleMessage>(grid));
     return grid;
 }
