@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "toolkit/gdi_handles.h"
 #include "ui/main_form_fixture.h"
@@ -95,7 +96,8 @@ TEST_F(MainFormTest, GridsMeasureHitAndPaintAtAnyDpi) {
     EXPECT_EQ(GetPixel(picture.Dc(), boundary, middle), line) << "the column on the right takes the larger half";
 }
 
-// A move to a display of another DPI and back: the places follow, the work stays.
+// A move to a display of another DPI and back: the places follow and come back exactly,
+// the work stays, and a price being typed is stored.
 TEST_F(MainFormTest, MovingToAnotherDisplayRescalesInPlaceAndKeepsTheWork) {
     const int home = window->Scale().Dpi();
     PickNextFactory();
@@ -103,8 +105,13 @@ TEST_F(MainFormTest, MovingToAnotherDisplayRescalesInPlaceAndKeepsTheWork) {
     (*form)[kMain].SalePrice->SetText("12345");
     form->CalcButton->Click();
     const std::string income = form->ChainIncomeLabel->Text();
-    const std::string price = (*form)[kMain].Grid->Cell(2, 0)->Text;
     const int chosen = form->FactoryCombo->ItemIndex();
+    std::vector<Bounds> homePlaces;
+    for (const ControlRow& row : kRows) homePlaces.push_back(row.control->find(*form).Place());
+    XLGrid& grid = *(*form)[kMain].Grid;
+    grid.SetCurCell({2, 0});
+    grid.BeginEdit();
+    form->PriceCellEditor->SetText("777");
     for (int dpi : {home == 144 ? 96 : 144, home}) {
         const DpiScale scale(dpi);
         RECT suggested{40, 30, 40 + scale(800), 30 + scale(700)};
@@ -116,8 +123,16 @@ TEST_F(MainFormTest, MovingToAnotherDisplayRescalesInPlaceAndKeepsTheWork) {
         ExpectLaidOutAt(scale, *window, *form);
         EXPECT_EQ(form->FactoryCombo->ItemIndex(), chosen);
         EXPECT_EQ((*form)[kMain].SalePrice->Text(), "12345");
-        EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, price);
+        EXPECT_EQ(grid.Cell(2, 0)->Text, "777");
+        EXPECT_FALSE(form->PriceCellEditor->IsVisible());
         EXPECT_EQ(form->ChainIncomeLabel->Text(), income);
+    }
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const Bounds& now = kRows[i].control->find(*form).Place();
+        const Bounds& before = homePlaces[i];
+        EXPECT_TRUE(now.Left == before.Left && now.Top == before.Top && now.Width == before.Width &&
+                    now.Height == before.Height)
+            << kRows[i].text;
     }
 }
 
