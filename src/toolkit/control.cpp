@@ -1,7 +1,5 @@
 #include "toolkit/control.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <exception>
 
@@ -11,8 +9,6 @@
 #include "toolkit/form.h"
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
@@ -58,10 +54,11 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
                                   ownClass ? this : nullptr);
     if (!window) throw Failure("окно не создано");
     if (!ownClass) {
-        subclassed_ = true;
+        // Replacing the procedure directly: comctl32's subclassing looks its data up in a
+        // window property on every message, a round trip to the server under Wine.
         Bind(window);
-        SetWindowSubclass(window, &Control::SubclassProc, kSubclassId,
-                          reinterpret_cast<DWORD_PTR>(this));
+        standardProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     if (parent_ && TakesFirstFocus())
@@ -70,15 +67,14 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
 
 void Control::Bind(HWND window) {
     window_ = window;
-    if (!subclassed_) SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void Control::Unbind() {
-    if (subclassed_)
-        RemoveWindowSubclass(window_, &Control::SubclassProc, kSubclassId);
-    else
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    subclassed_ = false;
+    if (standardProc_)
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(standardProc_));
+    standardProc_ = nullptr;
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
 }
 
@@ -141,15 +137,15 @@ LRESULT CALLBACK Control::ClassProc(HWND window, UINT id, WPARAM wParam, LPARAM 
     return control->HandleMessage({window, id, wParam, lParam});
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data) {
-    auto* control = reinterpret_cast<Control*>(data);
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam) {
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return control->HandleMessage({window, id, wParam, lParam});
 }
 
 LRESULT Control::DefaultProcessing(const Message& message) {
-    if (subclassed_)
-        return DefSubclassProc(message.Window, message.Id, message.WParam, message.LParam);
+    if (standardProc_)
+        return CallWindowProcW(standardProc_, message.Window, message.Id, message.WParam,
+                               message.LParam);
     return DefWindowProcW(message.Window, message.Id, message.WParam, message.LParam);
 }
 

@@ -184,8 +184,7 @@ protected:
 private:
     friend class Form;
     static LRESULT CALLBACK ClassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR subclassId, DWORD_PTR data);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT id, WPARAM wParam, LPARAM lParam);
     void Bind(HWND window);
     void Unbind();
     Control* FindDescendant(HWND window);
@@ -199,7 +198,7 @@ private:
 
     Control* parent_;
     int id_ = 0;
-    bool subclassed_ = false;
+    WNDPROC standardProc_ = nullptr;  // a subclassed standard control's own procedure
     bool suppressed_ = false;  // being destroyed: events and filters no longer run
     bool destroyed_ = false;
     int autoWidthLimit_ = 0;
