@@ -1,8 +1,6 @@
 #include "toolkit/check_box.h"
 
 #include "toolkit/button.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/gdi_handles.h"
 #include "toolkit/text_size.h"
 
 namespace {
@@ -51,18 +49,15 @@ void CheckBox::SizeToText(Bounds& place, std::string_view text) {
 // A button draws no ellipsis of its own: the shown caption is cut to the longest start that
 // fits with one.
 void CheckBox::ShowCaptionWithin(int width) {
-    std::wstring shown = Cp1251ToWide(caption_);
-    HDC dc = MeasuringDc();
-    SelectGuard font(dc, GetFont().Handle());
-    auto fits = [&](const std::wstring& text) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size.cx <= width;
+    constexpr char kEllipsis = '\x85';  // "…" in CP1251
+    auto fits = [&](const std::string& text) {
+        return TextSize(MeasuringDc(), GetFont(), text).cx <= width;
     };
+    std::string shown = caption_;
     if (!fits(shown)) {
         do shown.pop_back();
-        while (!shown.empty() && !fits(shown + L'\u2026'));
-        shown += L'\u2026';
+        while (!shown.empty() && !fits(shown + kEllipsis));
+        shown += kEllipsis;
     }
-    SetWindowTextW(window_, shown.c_str());
+    WindowView::SetText(shown);
 }

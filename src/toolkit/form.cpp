@@ -60,6 +60,7 @@ Form& Form::ResizeClient(int width, int height) {
     RECT client{};
     GetWindowRect(window_, &outer);
     GetClientRect(window_, &client);
+    if (client.right == width && client.bottom == height) return *this;  // as created, at 96 DPI
     int extraWidth = (outer.right - outer.left) - client.right;
     int extraHeight = (outer.bottom - outer.top) - client.bottom;
     Resize(width > 0 ? width + extraWidth : 0, height > 0 ? height + extraHeight : 0);
