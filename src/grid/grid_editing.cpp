@@ -31,6 +31,8 @@ void XLGrid::BeginEdit() {
     editFocus->SetText(cell->Text);
     editor->SetVisible(true);
     editFocus->Focus();
+    // Here, so that every way of opening the editor has the typed digits replace the price.
+    editFocus->SelectAll();
     editFocus->OnLeave = MakeEvent<&XLGrid::EditorLeft>(*this);
     editFocus->OnKeyDown = MakeEvent<&XLGrid::EditorKeyDown>(*this);
 }

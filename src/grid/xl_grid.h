@@ -57,7 +57,7 @@ public:
     void EndUpdate() override;
     int UpdateCount() const { return updateCount_; }
 
-    // Opens the owner's editor over the current cell.
+    // Opens the owner's editor over the current cell, its text all selected.
     void BeginEdit();
     // Closes the editor, storing its text when save is set. Returns false when the edit
     // stays open: OnEndEdit refused without force, or the focus moved inside the editor.

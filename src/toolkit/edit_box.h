@@ -11,6 +11,9 @@ class EditBox final : public Control {
 public:
     static EditBox& Create(Control& parent, const EditBoxArgs& args);
 
+    // Selects the whole text, so that what the player types next replaces it.
+    void SelectAll() const { Send(EM_SETSEL, 0, -1); }
+
     Event<Control&> OnChange;  // the text changed
     Event<Control&> OnLeave;   // the box lost the focus
 

@@ -1,5 +1,7 @@
 #include "toolkit/tab_order.h"
 
+#include "toolkit/edit_box.h"
+
 namespace {
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
@@ -40,6 +42,11 @@ bool TabOrder::HandleTabKey(const MSG& message) {
     if (!order) return false;
     // From now on the focused control shows its focus cue, as in any dialog.
     SendMessageW(top->Window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    if (Control* next = order->Next(GetFocus(), KeyHeld(VK_SHIFT))) next->Focus();
+    if (Control* next = order->Next(GetFocus(), KeyHeld(VK_SHIFT))) {
+        next->Focus();
+        // As in a dialog, what is typed into a box reached by Tab replaces its text; a click
+        // or the window's reactivation leaves the caret where it was.
+        if (auto* box = dynamic_cast<EditBox*>(next)) box->SelectAll();
+    }
     return true;
 }

@@ -7,8 +7,9 @@
 
 // Tab and Shift+Tab move the keyboard focus through a top-level window's controls in the
 // order the window gives, skipping controls that are hidden or disabled (themselves or
-// through a parent). The window owns its order as one of its owned objects; the message
-// loop asks it about every Tab key before anything else sees the key.
+// through a parent); an edit box so reached has its whole text selected. The window owns
+// its order as one of its owned objects; the message loop asks it about every Tab key
+// before anything else sees the key.
 class TabOrder : public OwnedObject {
 public:
     explicit TabOrder(std::vector<Control*> controls) : controls_(std::move(controls)) {}

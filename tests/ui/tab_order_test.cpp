@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/main_form_fixture.h"
@@ -27,6 +29,16 @@ protected:
         PumpMessages();
         keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
+    }
+
+    // A key the player presses on the focused control; the loop makes its characters.
+    void PressKey(int key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+        PumpMessages();
+    }
+    void TypeDigits(const std::string& digits) {
+        for (char digit : digits) PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(digit), 0);
+        PumpMessages();
     }
 
     // The controls the focus visits from the factory list until it comes back to it.
@@ -108,6 +120,93 @@ TEST_F(TabOrderTest, TabDuringAnEditStoresItAndMovesOn) {
     EXPECT_EQ(grid.Cell(2, 0)->Text, "4321");
     EXPECT_FALSE(form->PriceCellEditor->IsVisible());
     EXPECT_EQ(GetFocus(), form->CalcButton->Window());
+}
+
+// Every way the player comes to a price, and what the digits then typed do to it; a price
+// in a grid is stored with Enter.
+TEST_F(TabOrderTest, TypingReplacesAPriceTabbedToOrOpenedAndGoesInAtTheCaretOfAClickedOne) {
+    PickNextFactory();
+    XLGrid& grid = *(*form)[kMain].Grid;
+    HWND gridWindow = grid.AsControl().Window();
+    auto tabFrom = [&](Control& from, bool shift) {
+        from.Focus();
+        PressTab(shift);
+    };
+    auto openEditor = [&](int key) {
+        grid.AsControl().Focus();
+        grid.SetCurCell({2, 0});
+        PressKey(key);
+    };
+    auto doubleClickPrice = [&] {
+        grid.AsControl().Focus();
+        const GridRect r = grid.CellRect(2, 0);
+        const LPARAM centre = MAKELPARAM((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            PostMessageW(gridWindow, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, centre);
+        PumpMessages();
+    };
+    auto clickBefore = [&](Control& box) {
+        PostMessageW(box.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 3));
+        PostMessageW(box.Window(), WM_LBUTTONUP, 0, MAKELPARAM(1, 3));
+        PumpMessages();
+    };
+    // The player switches to another window and back.
+    auto reactivate = [&] {
+        std::unique_ptr<Form> other = Form::Create({"other"});
+        other->SetVisible(true);
+        SetForegroundWindow(other->Window());
+        PumpMessages();
+        EXPECT_EQ(GetActiveWindow(), other->Window());
+        SetForegroundWindow(window->Window());
+        PumpMessages();
+    };
+
+    enum class Typing { Replaces, Appends, GoesInFront };
+    struct Case {
+        const char* action;
+        std::function<void()> reach;
+        EditBox* box;  // null: the price cell the grid's editor opens on
+        bool endFirst;
+        Typing typing;
+    } cases[] = {
+        {"Tab into the main sale price", [&] { tabFrom(*form->FactoryCombo, false); }, (*form)[kMain].SalePrice,
+         false, Typing::Replaces},
+        {"Tab into support 1's sale price", [&] { tabFrom(*(*form)[kSupport1].Check, false); },
+         (*form)[kSupport1].SalePrice, false, Typing::Replaces},
+        {"Shift+Tab into support 2's sale price", [&] { tabFrom((*form)[kSupport2].Grid->AsControl(), true); },
+         (*form)[kSupport2].SalePrice, false, Typing::Replaces},
+        {"Tab into support 3's sale price", [&] { tabFrom(*(*form)[kSupport3].Check, false); },
+         (*form)[kSupport3].SalePrice, false, Typing::Replaces},
+        {"Enter on a price cell", [&] { openEditor(VK_RETURN); }, nullptr, false, Typing::Replaces},
+        {"F2 on a price cell", [&] { openEditor(VK_F2); }, nullptr, false, Typing::Replaces},
+        {"double click on a price cell", doubleClickPrice, nullptr, false, Typing::Replaces},
+        {"Tab into a sale price, then End", [&] { tabFrom(*form->FactoryCombo, false); }, (*form)[kMain].SalePrice,
+         true, Typing::Appends},
+        {"Enter on a price cell, then End", [&] { openEditor(VK_RETURN); }, nullptr, true, Typing::Appends},
+        // In a box whose short text never scrolled, so that the click lands before it.
+        {"a click before a sale price", [&] { clickBefore(*(*form)[kSupport1].SalePrice); },
+         (*form)[kSupport1].SalePrice, false, Typing::GoesInFront},
+        {"a click before a sale price, then the window reactivated",
+         [&] {
+             clickBefore(*(*form)[kSupport3].SalePrice);
+             reactivate();
+         },
+         (*form)[kSupport3].SalePrice, false, Typing::GoesInFront},
+    };
+    const std::string typed = "502";
+    for (const Case& c : cases) {
+        auto price = [&] { return c.box ? c.box->Text() : grid.Cell(2, 0)->Text; };
+        const std::string old = price();
+        c.reach();
+        ASSERT_EQ(GetFocus(), c.box ? c.box->Window() : form->PriceCellEditor->Window()) << c.action;
+        if (c.endFirst) PressKey(VK_END);
+        TypeDigits(typed);
+        if (!c.box) PressKey(VK_RETURN);
+        const std::string expected = c.typing == Typing::Replaces ? typed
+                                     : c.typing == Typing::Appends ? old + typed
+                                                                   : typed + old;
+        EXPECT_EQ(price(), expected) << c.action;
+    }
 }
 
 }  // namespace
