@@ -84,11 +84,11 @@ void XLGridData::ClipToCounts() {
 }
 
 int XLGridData::ColWidth(int col) const {
-    return col >= 0 && col < colCount_ ? scale_(colWidths_[col]) : 0;
+    return col >= 0 && col < colCount_ ? Scale()(LayoutPx(colWidths_[col])).Value : 0;
 }
 
 int XLGridData::RowHeight(int row) const {
-    return row >= 0 && row < rowCount_ ? scale_(rowHeights_[row]) : 0;
+    return row >= 0 && row < rowCount_ ? Scale()(LayoutPx(rowHeights_[row])).Value : 0;
 }
 
 void XLGridData::SetColWidths(std::span<const int> widths) {

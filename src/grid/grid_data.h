@@ -48,8 +48,7 @@ public:
 
     // Sizes, line widths, paddings and margins are set in layout pixels (96 DPI); the
     // geometry and the painting take them scaled to the display the window is on.
-    DpiScale Scale() const { return scale_; }
-    void SetScale(DpiScale scale);
+    DpiScale Scale() const { return host_.DisplayScale(); }
 
     // Shape. Growing appends empty captions, default sizes and new cells; shrinking frees
     // from the end. An open edit is stored first, so it never lands in another cell.
@@ -73,8 +72,8 @@ public:
     std::string GetColCaption(int col) const;
     void SetRowCaption(int row, std::string_view text);
     std::string GetRowCaption(int row) const;
-    int RowHeaderWidth() const { return scale_(rowHeaderWidth_); }
-    int ColHeaderHeight() const { return scale_(colHeaderHeight_); }
+    int RowHeaderWidth() const { return Scale()(LayoutPx(rowHeaderWidth_)).Value; }
+    int ColHeaderHeight() const { return Scale()(LayoutPx(colHeaderHeight_)).Value; }
     void SetRowHeaderWidth(int width);
     void SetColHeaderHeight(int height);
 
@@ -169,7 +168,6 @@ private:
     void MoveSelectionEdge(Move move);
 
     GridHost& host_;
-    DpiScale scale_;
     std::uint16_t colCount_ = 0;
     std::uint16_t rowCount_ = 0;
     int defRowHeight_ = 20;

@@ -25,9 +25,9 @@ void XLGrid::BeginEdit() {
     editFocus->GetFont().Assign(cell->Font);
     editor->SetParentWindow(control_);
     const GridRect r = CellRect(cur.Col, cur.Row);
-    const DpiScale scale = Scale();
-    const int left = r.Left + scale(margins.Left), top = r.Top + scale(margins.Top);
-    editor->SetBounds({left, top, r.Right - scale(margins.Right) - left, r.Bottom - scale(margins.Bottom) - top});
+    const auto px = [scale = Scale()](int layout) { return scale(LayoutPx(layout)).Value; };
+    const int left = r.Left + px(margins.Left), top = r.Top + px(margins.Top);
+    editor->PlaceInHost(MakeDeviceRect(left, top, r.Right - px(margins.Right) - left, r.Bottom - px(margins.Bottom) - top));
     editFocus->SetText(cell->Text);
     editor->SetVisible(true);
     editFocus->Focus();

@@ -78,13 +78,6 @@ int XLGridData::VisibleRowCount() const {
     return std::max(1, row - topRow_);
 }
 
-void XLGridData::SetScale(DpiScale scale) {
-    if (scale == scale_) return;
-    UpdateScope update(host_);
-    scale_ = scale;
-    UpdateScrollBars();
-}
-
 void XLGridData::SetTopRow(int row) {
     UpdateScope update(host_);
     topRow_ = row;

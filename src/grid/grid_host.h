@@ -3,6 +3,7 @@
 
 #include "grid/grid_cell.h"
 #include "grid/grid_types.h"
+#include "toolkit/dpi_scale.h"
 
 // A scroll bar as the grid sets it: range 0 .. Max, page and position.
 struct GridScrollBar {
@@ -17,6 +18,8 @@ class GridHost {
 public:
     virtual int ClientWidth() const = 0;
     virtual int ClientHeight() const = 0;
+    // The scale of the display the grid is on, asked for whenever a size is needed.
+    virtual DpiScale DisplayScale() const = 0;
     // Repaint bracketing: the outermost EndUpdate repaints.
     virtual void BeginUpdate() = 0;
     virtual void EndUpdate() = 0;

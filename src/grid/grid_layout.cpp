@@ -32,7 +32,7 @@ int HalfToEven(int width) {
 GridSides CellLineStrips(const XLGridData& grid, int col, int row) {
     const GridCell* cell = grid.Cell(col, row);
     if (!cell) return {0, 0, 0, 0};
-    const auto px = [scale = grid.Scale()](const CellLine& line) { return scale(line.Width); };
+    const auto px = [scale = grid.Scale()](const CellLine& line) { return scale(LayoutPx(line.Width)).Value; };
     GridSides strips;
     const GridCell* left = grid.Cell(col - 1, row);
     strips.Left = left ? FarShare(px(cell->LeftLine), px(left->RightLine)) : OuterStrip(px(cell->LeftLine));

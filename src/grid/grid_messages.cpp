@@ -17,12 +17,6 @@ bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
     case WM_SIZE:
         UpdateScrollBars();
         return false;
-    case WM_DPICHANGED_BEFOREPARENT:
-        EndEdit(true, true);
-        return false;
-    case WM_DPICHANGED_AFTERPARENT:
-        TakeScale();
-        return false;
     case WM_PAINT:
         if (updateCount_ > 0) return false;
         if (message.WParam) {

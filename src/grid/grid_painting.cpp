@@ -8,7 +8,7 @@ namespace {
 // HAlign and VAlign values 0, 1, 2 are left/top, right/bottom, centre.
 constexpr UINT kHAlignFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 constexpr UINT kVAlignFlags[] = {DT_TOP, DT_BOTTOM, DT_VCENTER};
-constexpr int kFramePenWidth = 5;
+constexpr LayoutPx kFramePenWidth(5);
 
 RECT ToRect(const GridRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
@@ -20,7 +20,7 @@ UINT TextFormat(const XLGridCell& cell) {
 }  // namespace
 
 void XLGrid::PaintGrid(HDC dc) {
-    const int width = control_.ClientWidth(), height = control_.ClientHeight();
+    const int width = ClientWidth(), height = ClientHeight();
     {
         WindowDc reference(control_.Window());
         backBuffer_.Resize(reference.Get(), width, height);
@@ -59,7 +59,7 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
     const bool selected = IsSelected(cur.Col, cur.Row);
     if (HighlightSelection() == 0) {
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
-        OwnedPen pen(CreatePen(PS_SOLID, Scale()(kFramePenWidth), 0));
+        OwnedPen pen(CreatePen(PS_SOLID, Scale()(kFramePenWidth).Value, 0));
         SelectGuard penGuard(canvas.Dc(), pen.Get());
         SelectGuard brushGuard(canvas.Dc(), GetStockObject(HOLLOW_BRUSH));
         int oldMode = SetROP2(canvas.Dc(), R2_NOT);
@@ -68,9 +68,8 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
     } else {
         if (SelectionBeyondCurCell(*this)) {
             canvas.SetBrushColor(Colors().SelectFrameColor);
-            const DpiScale scale = Scale();
-            canvas.FrameRect({frame.left + scale(2), frame.top + scale(2), frame.right - scale(1),
-                              frame.bottom - scale(1)});
+            const int two = Scale()(2_lpx).Value, one = Scale()(1_lpx).Value;
+            canvas.FrameRect({frame.left + two, frame.top + two, frame.right - one, frame.bottom - one});
         }
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
     }
@@ -84,17 +83,17 @@ void XLGrid::PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Can
     canvas.SetBrushColor(highlighted ? Colors().SelectColor : cell.Color);
     canvas.FillRect(rect);
     const RECT inner = DrawCellLines(cell, canvas, rect, col, row);
-    const DpiScale scale = Scale();
-    const RECT text{inner.left + scale(cell.Padding.Left), inner.top + scale(cell.Padding.Top),
-                    inner.right - scale(cell.Padding.Right), inner.bottom - scale(cell.Padding.Bottom)};
+    const auto px = [scale = Scale()](int layout) { return scale(LayoutPx(layout)).Value; };
+    const RECT text{inner.left + px(cell.Padding.Left), inner.top + px(cell.Padding.Top),
+                    inner.right - px(cell.Padding.Right), inner.bottom - px(cell.Padding.Bottom)};
     if (HighlightSelection() == 1 && focused) canvas.DrawFocusRect(inner);
     canvas.SetTransparentText(true);
-    canvas.SetFont(cell.Font);
+    canvas.SetFont(cell.Font, Scale());
     if (highlighted) canvas.SetTextColor(Colors().SelectTextColor);
     bool handled = false;
     OnDrawCell(*this, col, row, &cell, canvas, inner, selected, focused, handled);
     if (!handled) canvas.DrawText(cell.Text, text, TextFormat(cell));
-    canvas.SetFont(cell.Font);
+    canvas.SetFont(cell.Font, Scale());
     if (HighlightSelection() == 0 && selected && !focused) canvas.InvertRect(inner);
 }
 
@@ -140,7 +139,7 @@ void XLGrid::PaintHeaders(Canvas& canvas) {
         bool handled = false;
         OnDrawHeader(*this, -1, -1, nullptr, canvas, corner, AllSelected(), AllSelected(), handled);
     }
-    canvas.SetFont(headerFont_);
+    canvas.SetFont(headerFont_, Scale());
     const GridRect cells = PaintedCells(*this);
     const GridPoint cur = GetCurCell();
     if (headerHeight > 0) {
@@ -162,7 +161,7 @@ void XLGrid::PaintHeaders(Canvas& canvas) {
 }
 
 void XLGrid::PaintHeader(Canvas& canvas, const RECT& rect, std::string_view caption, bool current, int col, int row) {
-    canvas.SetFont(current ? boldHeaderFont_ : headerFont_);
+    canvas.SetFont(current ? boldHeaderFont_ : headerFont_, Scale());
     canvas.SetBrushColor(Colors().HeaderColor);
     canvas.FillRect(rect);
     canvas.DrawText(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -35,7 +35,7 @@ XLGrid& NewXLGrid(Control& parent, const XLGridArgs& args) {
     grid.SetOptions(args.Options);
     grid.SetHighlightSelection(args.HighlightSelection);
     grid.SetCurCell({0, 0});
-    grid.TakeScale();
+    control.OnScaleChange = MakeEvent<&XLGrid::ScaleChanged>(grid);
     control.AddMessageFilter(MakeMessageFilter<&XLGrid::HandleMessage>(grid));
     return grid;
 }
@@ -64,9 +64,9 @@ void XLGrid::ControlFontChanged(Font& font) {
         for (int col = 0; col < ColCount(); ++col) Cell(col, row)->Font.Assign(font);
 }
 
-void XLGrid::TakeScale() {
-    SetScale(control_.Scale());
-    headerFont_.SetScale(control_.Scale());
+void XLGrid::ScaleChanged(Control&) {
+    UpdateScope update(*this);
+    UpdateScrollBars();
 }
 
 void XLGrid::HeaderFontChanged(Font& font) {

@@ -83,8 +83,9 @@ private:
     friend XLGrid& NewXLGrid(Control&, const XLGridArgs&);
 
     // GridHost
-    int ClientWidth() const override { return control_.ClientWidth(); }
-    int ClientHeight() const override { return control_.ClientHeight(); }
+    int ClientWidth() const override { return control_.ClientWidth().Value; }
+    int ClientHeight() const override { return control_.ClientHeight().Value; }
+    DpiScale DisplayScale() const override { return control_.Scale(); }
     void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) override;
     std::unique_ptr<GridCell> NewCell() override;
     void CurCellChanged(GridPoint cell) override { OnCurCellChange(*this, cell.Col, cell.Row); }
@@ -94,8 +95,8 @@ private:
     void KeyDown(int key);
     void ControlFontChanged(Font& font);
     void HeaderFontChanged(Font& font);
-    // The scale of the window's display, for the geometry and the header fonts.
-    void TakeScale();
+    // An open edit is stored, and the scroll bars follow the new sizes.
+    void ScaleChanged(Control& control);
 
     void EditorKeyDown(Control& editor, int key);
     void EditorLeft(Control& editor);

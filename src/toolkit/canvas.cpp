@@ -21,11 +21,11 @@ void Canvas::SetPen(std::uint32_t colour, int width) {
     pen_ = std::move(pen);
 }
 
-void Canvas::SetFont(const Font& font) {
+void Canvas::SetFont(const Font& font, DpiScale scale) {
     if (fontGuard_)
-        SelectObject(dc_, font.Handle());
+        SelectObject(dc_, font.Handle(scale));
     else
-        fontGuard_.emplace(dc_, font.Handle());
+        fontGuard_.emplace(dc_, font.Handle(scale));
     SetTextColor(font.Color());
 }
 

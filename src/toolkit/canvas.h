@@ -20,7 +20,8 @@ public:
 
     void SetBrushColor(std::uint32_t colour);
     void SetPen(std::uint32_t colour, int width);
-    void SetFont(const Font& font);  // also takes the font's colour as the text colour
+    // Also takes the font's colour as the text colour.
+    void SetFont(const Font& font, DpiScale scale);
     void SetTextColor(std::uint32_t colour);
     void SetTransparentText(bool transparent);
 

@@ -1,5 +1,7 @@
 #include "toolkit/combo_box.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "toolkit/cp1251.h"
@@ -19,6 +21,8 @@ ComboBox& ComboBox::Create(Control& parent, const ComboBoxArgs& args) {
     ComboBox& combo = Adopt(parent, std::unique_ptr<ComboBox>(new ComboBox(parent)));
     const DWORD style = kComboStyle | (args.DropDownList ? DWORD{CBS_DROPDOWNLIST} : DWORD{CBS_DROPDOWN});
     combo.CreateWindowFor({L"COMBOBOX", style, WS_EX_CLIENTEDGE}, args.Common, {}, false);
+    // Common controls 6 size the dropped list by this count, not by the window's height.
+    combo.Send(CB_SETMINVISIBLE, kDroppedRows);
     return combo;
 }
 
@@ -66,12 +70,7 @@ void ComboBox::HandleNotification(int code) {
 // The window's height sets the dropped list's: as many rows as the closed box is high.
 void ComboBox::SizeDroppedList() {
     int rows = std::clamp(ItemCount(), 1, kDroppedRows);
-    SetWindowPos(window_, nullptr, 0, 0, Width(), Height() * (rows + 1) + Scale()(2),
+    const DeviceRect& closed = DevicePlace();
+    SetWindowPos(window_, nullptr, 0, 0, closed.Width.Value, (closed.Height * (rows + 1) + Scale()(2_lpx)).Value,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-}
-
-void ComboBox::PositionChanged(const WINDOWPOS& position) {
-    const int height = Height();
-    Control::PositionChanged(position);
-    bounds_.Height = height;
 }

@@ -30,6 +30,5 @@ public:
 private:
     explicit ComboBox(Control& parent) : Control(&parent) {}
     void HandleNotification(int code) override;
-    void PositionChanged(const WINDOWPOS& position) override;
     void SizeDroppedList();
 };

@@ -1,5 +1,7 @@
 #include "toolkit/control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <exception>
 
@@ -40,16 +42,15 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
     if (args.Weight == FontWeight::Normal) font_.SetStyle(font_.Style() & ~unsigned{kFontBold});
     if (args.TextColour != kInheritedColour) font_.SetColor(args.TextColour);
     colour_ = args.Colour;
-    font_.SetScale(Scale());
     layout_ = args.Place;
-    bounds_ = Scaled(args.Place, Scale());
-    SizeToText(bounds_, text);
+    givesWay_ = args.GivesWay;
+    device_ = NaturalPlace(text);
     DWORD style = windowClass.Style;
     if (!args.Enabled) style |= WS_DISABLED;
     if (!args.Visible) style &= ~DWORD{WS_VISIBLE};
     HWND window = CreateWindowExW(windowClass.ExStyle, windowClass.Name, Cp1251ToWide(text).c_str(),
-                                  style, bounds_.Left, bounds_.Top, bounds_.Width, bounds_.Height,
-                                  parent_ ? parent_->window_ : nullptr,
+                                  style, device_.Left.Value, device_.Top.Value, device_.Width.Value,
+                                  device_.Height.Value, parent_ ? parent_->window_ : nullptr,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), Instance(),
                                   ownClass ? this : nullptr);
     if (!window) throw Failure("окно не создано");
@@ -60,7 +61,7 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
         standardProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
     }
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle(Scale())), FALSE);
     if (parent_ && TakesFirstFocus())
         if (auto* form = dynamic_cast<Form*>(&TopLevel())) form->OfferFirstFocus(*this);
 }
@@ -182,13 +183,16 @@ LRESULT Control::HandleMessage(const Message& message) {
 bool Control::Forward(const Message& message, LRESULT& result) {
     const bool command = message.Id == WM_COMMAND && message.LParam;
     const bool colour = message.Id >= WM_CTLCOLORMSGBOX && message.Id <= WM_CTLCOLORSTATIC;
-    if (!command && !colour) return false;
-    auto from = reinterpret_cast<HWND>(message.LParam);
+    const bool notify = message.Id == WM_NOTIFY && message.LParam;
+    if (!command && !colour && !notify) return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+    HWND from = notify ? header->hwndFrom : reinterpret_cast<HWND>(message.LParam);
     Control* child = nullptr;
     for (const auto& candidate : children_)
         if (candidate->window_ == from) child = candidate.get();
     if (!child) child = TopLevel().FindDescendant(from);
     if (!child || child->suppressed_) return false;
+    if (notify) return child->HandleNotify(*header, result);
     if (command)
         child->HandleNotification(HIWORD(message.WParam));
     else
@@ -205,22 +209,24 @@ bool Control::HandleOwnMessage(const Message& message, LRESULT&) {
     case WM_KEYDOWN:
         OnKeyDown(*this, static_cast<int>(message.WParam));
         return false;
-    case WM_WINDOWPOSCHANGED:
-        PositionChanged(*reinterpret_cast<const WINDOWPOS*>(message.LParam));
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        if (captionCut_) RelayToTooltip(message);
         return false;
     default:
         return false;
     }
 }
 
-void Control::PositionChanged(const WINDOWPOS& position) {
-    if (!(position.flags & SWP_NOMOVE)) {
-        bounds_.Left = position.x;
-        bounds_.Top = position.y;
-    }
-    if (!(position.flags & SWP_NOSIZE)) {
-        bounds_.Width = position.cx;
-        bounds_.Height = position.cy;
+void Control::RelayToTooltip(const Message& message) {
+    if (auto* form = dynamic_cast<Form*>(&TopLevel())) {
+        const DWORD position = GetMessagePos();
+        MSG relayed{message.Window, message.Id, message.WParam, message.LParam, GetMessageTime(),
+                    {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
+        form->Tooltip().Relay(*this, relayed);
     }
 }
 
@@ -245,17 +251,82 @@ LRESULT Control::AnswerColourRequest(HDC dc) {
 
 // ---- geometry and state
 
-Control& Control::SetBounds(const Bounds& bounds) {
-    bounds_ = bounds;
-    if (window_)
-        SetWindowPos(window_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+Control& Control::SetPlace(const LayoutRect& place) {
+    layout_ = place;
+    hostPlace_.reset();
+    FitToText();
+    // A sibling that gives way measures its room from this place.
+    if (parent_) parent_->FitGiveWayChildren();
     return *this;
 }
 
-Control& Control::Resize(int width, int height) {
-    return SetBounds({bounds_.Left, bounds_.Top, width > 0 ? width : Width(),
-                      height > 0 ? height : Height()});
+Control& Control::Resize(LayoutPx width, LayoutPx height) {
+    const LayoutPx none(0);
+    return SetPlace({layout_.Left, layout_.Top, width > none ? width : layout_.Width,
+                     height > none ? height : layout_.Height});
+}
+
+void Control::PlaceInHost(const DeviceRect& place) {
+    hostPlace_ = place;
+    FitToText();
+}
+
+DeviceRect Control::NaturalPlace(std::string_view text) {
+    DeviceRect place = hostPlace_ ? *hostPlace_ : Scale()(layout_);
+    SizeToText(place, text);
+    return place;
+}
+
+// The room up to 2 layout pixels before the nearest visible sibling to the right whose rows
+// meet the control's, or 0 when none is there.
+DevicePx Control::RoomToTheRight(const DeviceRect& place) const {
+    const DevicePx gapBefore = Scale()(2_lpx);
+    DevicePx room(0);
+    for (const auto& other : parent_->children_) {
+        const DeviceRect& theirs = other->device_;
+        const bool rowsMeet = theirs.Top < place.Bottom() && place.Top < theirs.Bottom();
+        if (other.get() == this || !other->IsVisible() || !rowsMeet || theirs.Left <= place.Left) continue;
+        const DevicePx gap = theirs.Left - gapBefore - place.Left;
+        if (room == DevicePx(0) || gap < room) room = gap;
+    }
+    return room;
+}
+
+// A top-level window keeps the place its form gives it.
+void Control::FitToText() {
+    if (!window_ || !parent_) return;
+    DeviceRect place = NaturalPlace(Text());
+    bool cut = false;
+    if (givesWay_ && parent_) {
+        const DevicePx room = RoomToTheRight(place);
+        cut = room > DevicePx(0) && place.Width > room;
+        if (cut) place.Width = room;
+    }
+    ApplyDevicePlace(place);
+    if (cut != captionCut_) {
+        captionCut_ = cut;
+        CaptionCutChanged();
+        if (auto* form = dynamic_cast<Form*>(&TopLevel()); form && !cut) form->Tooltip().Forget(*this);
+    }
+}
+
+void Control::ApplyDevicePlace(const DeviceRect& place) {
+    if (place == device_) return;
+    device_ = place;
+    SetWindowPos(window_, nullptr, place.Left.Value, place.Top.Value, place.Width.Value,
+                 place.Height.Value, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::LayOutChildren() {
+    for (auto& child : children_)
+        if (!child->givesWay_) child->FitToText();
+    FitGiveWayChildren();
+    for (auto& child : children_) child->LayOutChildren();
+}
+
+void Control::FitGiveWayChildren() {
+    for (auto& child : children_)
+        if (child->givesWay_) child->FitToText();
 }
 
 Control& Control::SetColor(std::uint32_t colour) {
@@ -267,16 +338,15 @@ Control& Control::SetColor(std::uint32_t colour) {
 
 void Control::FontChanged(Font&) {
     if (!window_) return;
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle(Scale())), TRUE);
     FitToText();
     Invalidate();
 }
 
-void Control::Rescale(DpiScale scale) {
-    font_.SetScale(scale);
-    SetBounds(Scaled(layout_, scale));
-    FitToText();
-    for (auto& child : children_) child->Rescale(scale);
+void Control::TakeScale() {
+    if (window_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle(Scale())), TRUE);
+    ScaleChanged();
+    for (auto& child : children_) child->TakeScale();
 }
 
 HDC Control::MeasuringDc() {
@@ -284,22 +354,11 @@ HDC Control::MeasuringDc() {
     return nullptr;
 }
 
-Control& Control::LimitAutoWidth(int width) {
-    autoWidthLimit_ = width;
-    FitToText();
-    return *this;
-}
-
-void Control::FitToText() {
-    Bounds place = bounds_;
-    SizeToText(place, Text());
-    if (autoWidthLimit_ > 0) place.Width = std::min(place.Width, autoWidthLimit_);
-    if (place.Width != bounds_.Width || place.Height != bounds_.Height) SetBounds(place);
-}
-
 Control& Control::SetText(std::string_view text) {
     WindowView::SetText(text);
     FitToText();
+    if (captionCut_)
+        if (auto* form = dynamic_cast<Form*>(&TopLevel())) form->Tooltip().Forget(*this);
     return *this;
 }
 

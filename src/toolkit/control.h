@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,11 +53,12 @@ enum class FontWeight { Inherited, Normal, Bold };
 inline constexpr std::uint32_t kInheritedColour = 0xFFFFFFFFu;
 
 // What every kind takes at creation besides its own arguments. A child starts with a copy
-// of its parent's font, changed here before the window first shows it. Place is in layout
-// pixels (96 DPI): the window gets it scaled to its display, now and after every change
-// of the display's DPI.
+// of its parent's font, changed here before the window first shows it.
 struct ControlArgs {
-    Bounds Place{0, 0, 100, 22};
+    LayoutRect Place = MakeLayoutRect(0, 0, 100, 22);
+    // An auto-sized caption cut short rather than cover the nearest control to its right;
+    // it is shortened only where it is drawn, and shows whole in a tooltip.
+    bool GivesWay = false;
     FontWeight Weight = FontWeight::Inherited;
     std::uint32_t TextColour = kInheritedColour;
     std::uint32_t Colour = kButtonFaceColour;  // the background
@@ -105,28 +107,30 @@ public:
     // The object itself stays until its owner releases it.
     void Destroy();
 
-    // Geometry in the window's pixels, kept as the program set it; every change goes
-    // through SetBounds. A change of the display's DPI puts the control back at its
-    // creation place, scaled.
-    const Bounds& Place() const { return bounds_; }
-    int Left() const { return bounds_.Left; }
-    int Top() const { return bounds_.Top; }
-    int Width() const { return bounds_.Width; }
-    int Height() const { return bounds_.Height; }
-    Control& SetBounds(const Bounds& bounds);
-    Control& MoveTo(int left, int top) { return SetBounds({left, top, Width(), Height()}); }
-    Control& Resize(int width, int height);  // 0 or less keeps that dimension
-    // An auto-sized control never grows wider than this (0: no limit); a label so cut ends
-    // in an ellipsis, and a check box shows its caption shortened to one.
-    virtual Control& LimitAutoWidth(int width);
+    // The layout place is the one truth: set at creation and by every move or resize the
+    // program makes. The window's device place follows from it, the scale, the auto-size
+    // and the give-way room, in one layout step.
+    const LayoutRect& Place() const { return layout_; }
+    Control& SetPlace(const LayoutRect& place);
+    Control& MoveTo(LayoutPx left, LayoutPx top) { return SetPlace({left, top, layout_.Width, layout_.Height}); }
+    Control& Resize(LayoutPx width, LayoutPx height);  // 0 or less keeps that dimension
+    // Where the window is, in its parent's device pixels.
+    const DeviceRect& DevicePlace() const { return device_; }
+    // A place another control's own geometry gives in device pixels, such as a grid cell's
+    // for its editor. It stands until the next SetPlace; a change of scale leaves it to
+    // the host.
+    void PlaceInHost(const DeviceRect& place);
+    // Whether a caption that gives way is cut short now.
+    bool IsCaptionCut() const { return captionCut_; }
 
-    // The scale of the display the top-level window is on.
+    // The scale of the display the top-level window is on: the one the top-level form holds.
     DpiScale Scale() const;
 
     Font& GetFont() { return font_; }
     std::uint32_t Color() const { return colour_; }
     Control& SetColor(std::uint32_t colour);
 
+    // The window text is always the whole text, whatever is drawn of it.
     Control& SetText(std::string_view text);
     Control& SetEnabled(bool enabled);
     Control& SetVisible(bool visible);
@@ -160,6 +164,8 @@ protected:
     static void RegisterOwnClass(const wchar_t* name, UINT classStyle, HICON icon = nullptr);
     Control& TopLevel();
     LRESULT DefaultProcessing(const Message& message);
+    // Sets dc to the control's text and background colours and gives its background brush.
+    LRESULT AnswerColourRequest(HDC dc);
     // Fills the client area with the control's colour, for kinds that leave it unpainted.
     bool EraseWithOwnColour(const Message& message, LRESULT& result);
 
@@ -167,19 +173,26 @@ protected:
     virtual bool HandleOwnMessage(const Message& message, LRESULT& result);
     // A WM_COMMAND notification code the parent received from this control.
     virtual void HandleNotification(int /*code*/) {}
+    // A WM_NOTIFY the parent received from this control.
+    virtual bool HandleNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
     // An auto-sized kind sets the size place needs for text, measured in its font; it is
-    // asked before the window is made and whenever its text or font changes.
-    virtual void SizeToText(Bounds& /*place*/, std::string_view /*text*/) {}
+    // asked before the window is made and whenever its text, font or scale changes.
+    virtual void SizeToText(DeviceRect& /*place*/, std::string_view /*text*/) {}
+    // The caption was cut short or shown whole again.
+    virtual void CaptionCutChanged() {}
+    // The scale changed; the kind redoes what it derived from it. Called once per change.
+    virtual void ScaleChanged() {}
     // The top-level window's device context for measuring texts.
     HDC MeasuringDc();
     // Whether the window's first focus may go here: a tab stop that takes the focus.
     virtual bool TakesFirstFocus() const { return (Style() & WS_TABSTOP) != 0; }
-    // The window moved or was resized; the kind may keep a size of its own.
-    virtual void PositionChanged(const WINDOWPOS& position);
 
+    // The layout step for this control: its natural place, sized to its text and cut to
+    // the give-way room.
     void FitToText();
-
-    Bounds bounds_;
+    // One layout pass over the children (those that give way after the others), then theirs.
+    void LayOutChildren();
+    void FitGiveWayChildren();
 
 private:
     friend class Form;
@@ -191,18 +204,24 @@ private:
     void RunDestroyEvents();
     LRESULT HandleMessage(const Message& message);
     bool Forward(const Message& message, LRESULT& result);
-    LRESULT AnswerColourRequest(HDC dc);
     void FontChanged(Font& font);
-    // Takes the new scale: the font, the place and the auto-size, then the children's.
-    void Rescale(DpiScale scale);
+    // Takes the new scale: the font and the kind's own, then the children's.
+    void TakeScale();
+    DeviceRect NaturalPlace(std::string_view text);
+    DevicePx RoomToTheRight(const DeviceRect& place) const;
+    void ApplyDevicePlace(const DeviceRect& place);
+    void RelayToTooltip(const Message& message);
 
     Control* parent_;
     int id_ = 0;
     WNDPROC standardProc_ = nullptr;  // a subclassed standard control's own procedure
     bool suppressed_ = false;  // being destroyed: events and filters no longer run
     bool destroyed_ = false;
-    int autoWidthLimit_ = 0;
-    Bounds layout_;  // the creation place, in layout pixels
+    LayoutRect layout_;
+    std::optional<DeviceRect> hostPlace_;
+    DeviceRect device_;  // kept so siblings measure without asking the window
+    bool givesWay_ = false;
+    bool captionCut_ = false;
     Font font_;
     std::uint32_t colour_ = kButtonFaceColour;
     OwnedBrush brush_;

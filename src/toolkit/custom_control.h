@@ -28,6 +28,10 @@ public:
         if (window_ && GetCapture() == window_) ReleaseCapture();
     }
 
+    // The scale changed: once per change, whatever messages the platform also sends.
+    Event<Control&> OnScaleChange;
+
 private:
     explicit CustomControl(Control& parent) : Control(&parent) {}
+    void ScaleChanged() override { OnScaleChange(*this); }
 };

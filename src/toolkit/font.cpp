@@ -16,8 +16,8 @@ Font::Font() {
     SetFaceName("MS Sans Serif");
 }
 
-void Font::SetHeight(int height) {
-    logFont_.lfHeight = height;
+void Font::SetHeight(LayoutPx height) {
+    logFont_.lfHeight = height.Value;
     Changed();
 }
 
@@ -61,25 +61,19 @@ void Font::SetColor(std::uint32_t colour) {
     Changed();
 }
 
-void Font::SetScale(DpiScale scale) {
-    if (scale == scale_) return;
-    scale_ = scale;
-    Changed();
-}
-
 void Font::Assign(const Font& source) {
     if (&source == this) return;
     logFont_ = source.logFont_;
     colour_ = source.colour_;
-    scale_ = source.scale_;
     Changed();
 }
 
-HFONT Font::Handle() const {
-    if (!handle_) {
+HFONT Font::Handle(DpiScale scale) const {
+    if (!handle_ || handleScale_ != scale) {
         LOGFONTW scaled = logFont_;
-        scaled.lfHeight = scale_(logFont_.lfHeight);
+        scaled.lfHeight = scale(LayoutPx(logFont_.lfHeight)).Value;
         handle_.Reset(CreateFontIndirectW(&scaled));
+        handleScale_ = scale;
     }
     return handle_.Get();
 }

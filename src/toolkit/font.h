@@ -17,17 +17,17 @@ enum FontStyle : unsigned {
     kFontStrikeOut = 8,
 };
 
-// A colour and the platform's logical-font fields. The height is in layout pixels (96 DPI)
-// and the HFONT gets it scaled to the display. The HFONT is made on first use and remade
-// after a change; every change is reported to the owner and then to OnChange.
+// A colour and the platform's logical-font fields. The height is in layout pixels (96 DPI);
+// the HFONT is made for the scale its user asks with, on first use and again after a
+// change of either. Every change is reported to the owner and then to OnChange.
 class Font {
 public:
     Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    int Height() const { return logFont_.lfHeight; }
-    void SetHeight(int height);
+    LayoutPx Height() const { return LayoutPx(logFont_.lfHeight); }
+    void SetHeight(LayoutPx height);
     int Weight() const { return logFont_.lfWeight; }
     void SetWeight(int weight);
     std::string FaceName() const;
@@ -37,13 +37,11 @@ public:
     std::uint32_t Color() const { return colour_; }
     void SetColor(std::uint32_t colour);
     const LOGFONTW& LogFont() const { return logFont_; }
-    DpiScale Scale() const { return scale_; }
-    void SetScale(DpiScale scale);
 
-    // Copies every field of source, colour and scale included.
+    // Copies every field of source, colour included.
     void Assign(const Font& source);
 
-    HFONT Handle() const;
+    HFONT Handle(DpiScale scale) const;
 
     // The control that owns the font hears of a change first, then anyone else listening.
     Event<Font&> OnOwnerChange;
@@ -54,8 +52,8 @@ private:
 
     LOGFONTW logFont_{};
     std::uint32_t colour_ = kWindowTextColour;
-    DpiScale scale_;
     mutable OwnedFont handle_;
+    mutable DpiScale handleScale_;  // the scale handle_ was made for
 };
 
 inline void AssignFont(Font& target, const Font& source) { target.Assign(source); }

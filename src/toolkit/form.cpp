@@ -7,73 +7,75 @@ namespace {
 
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
-constexpr Bounds kDefaultBounds{0, 0, 400, 300};
+constexpr LayoutRect kDefaultPlace = MakeLayoutRect(0, 0, 400, 300);
 
-// Every window inside control hears message; a grid closes an open edit before a rescale
-// and takes the new scale after it. Windows sends these to the children itself, Wine not.
-void TellDescendants(const Control& control, UINT message) {
-    for (int i = 0; i < control.ChildCount(); ++i) {
-        control.Child(i).Send(message);
-        TellDescendants(control.Child(i), message);
-    }
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
 }
 
 }  // namespace
 
 std::unique_ptr<Form> Form::Create(const FormArgs& args) {
     const DWORD style = args.Maximizable ? kFormStyle : kFormStyle & ~DWORD{WS_MAXIMIZEBOX};
-    ControlArgs common{kDefaultBounds};
-    const bool sized = args.ClientWidth > 0 && args.ClientHeight > 0;
+    ControlArgs common{kDefaultPlace};
+    const bool sized = args.ClientWidth > 0_lpx && args.ClientHeight > 0_lpx;
     if (sized) {
-        RECT outer{0, 0, args.ClientWidth, args.ClientHeight};
+        // At 96 DPI, where layout and device pixels agree; the scale follows at once.
+        RECT outer{0, 0, args.ClientWidth.Value, args.ClientHeight.Value};
         AdjustWindowRectEx(&outer, style, FALSE, kFormExStyle);
-        common.Place = {0, 0, outer.right - outer.left, outer.bottom - outer.top};
+        common.Place = MakeLayoutRect(0, 0, outer.right - outer.left, outer.bottom - outer.top);
     }
     RegisterOwnClass(kFormClass, 0, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     std::unique_ptr<Form> form(new Form);
     // Hidden until the message loop shows it.
     form->CreateWindowFor({kFormClass, style, kFormExStyle}, common, args.Caption, true);
-    // The client size at the display's DPI, measured against the real frame.
-    form->layoutClientWidth_ = sized ? args.ClientWidth : form->ClientWidth();
-    form->layoutClientHeight_ = sized ? args.ClientHeight : form->ClientHeight();
+    form->layoutClientWidth_ = sized ? args.ClientWidth : LayoutPx(form->ClientWidth().Value);
+    form->layoutClientHeight_ = sized ? args.ClientHeight : LayoutPx(form->ClientHeight().Value);
     form->ApplyScale(WindowScale(form->window_));
     if (args.Centred) form->CenterOnScreen();
     return form;
 }
 
 void Form::ApplyScale(DpiScale scale) {
-    TellDescendants(*this, WM_DPICHANGED_BEFOREPARENT);
     scale_ = scale;
-    GetFont().SetScale(scale);
-    ResizeClient(scale(layoutClientWidth_), scale(layoutClientHeight_));
-    for (auto& child : children_) child->Rescale(scale);
-    TellDescendants(*this, WM_DPICHANGED_AFTERPARENT);
-    OnScaleChange(*this);
+    ResizeClient(layoutClientWidth_, layoutClientHeight_);
+    TakeScale();
+    LayOutChildren();
 }
 
 void Form::Close() {
     if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-Form& Form::ResizeClient(int width, int height) {
-    RECT outer{};
-    RECT client{};
-    GetWindowRect(window_, &outer);
-    GetClientRect(window_, &client);
-    if (client.right == width && client.bottom == height) return *this;  // as created, at 96 DPI
-    int extraWidth = (outer.right - outer.left) - client.right;
-    int extraHeight = (outer.bottom - outer.top) - client.bottom;
-    Resize(width > 0 ? width + extraWidth : 0, height > 0 ? height + extraHeight : 0);
+Form& Form::ResizeClient(LayoutPx width, LayoutPx height) {
+    if (width > 0_lpx) layoutClientWidth_ = width;
+    if (height > 0_lpx) layoutClientHeight_ = height;
+    const DevicePx clientWidth = scale_(layoutClientWidth_), clientHeight = scale_(layoutClientHeight_);
+    if (ClientWidth() == clientWidth && ClientHeight() == clientHeight) return *this;
+    const RECT outer = WindowRect(window_);
+    const int extraWidth = (outer.right - outer.left) - ClientWidth().Value;
+    const int extraHeight = (outer.bottom - outer.top) - ClientHeight().Value;
+    SetOuterPlace(0, 0, clientWidth.Value + extraWidth, clientHeight.Value + extraHeight, SWP_NOMOVE);
     return *this;
 }
 
+void Form::SetOuterPlace(int left, int top, int width, int height, UINT flags) {
+    if (!(flags & SWP_NOSIZE)) lockedSize_ = {width, height};
+    SetWindowPos(window_, nullptr, left, top, width, height, flags | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Form& Form::CenterOnScreen() {
-    MoveTo((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2,
-           (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2);
+    const RECT outer = WindowRect(window_);
+    SetOuterPlace((GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2,
+                  (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, 0, 0, SWP_NOSIZE);
     return *this;
 }
 
 Form& Form::LockSize() {
+    const RECT outer = WindowRect(window_);
+    lockedSize_ = {outer.right - outer.left, outer.bottom - outer.top};
     sizeLocked_ = true;
     return *this;
 }
@@ -106,7 +108,7 @@ bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
     case WM_GETMINMAXINFO: {
         if (!sizeLocked_) return false;
         auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-        info->ptMinTrackSize = info->ptMaxTrackSize = {Width(), Height()};
+        info->ptMinTrackSize = info->ptMaxTrackSize = {lockedSize_.cx, lockedSize_.cy};
         return true;
     }
     case WM_NCHITTEST:
@@ -120,8 +122,8 @@ bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
     case WM_DPICHANGED: {
         // The suggested place first: the exact client size is then set from it.
         const RECT& suggested = *reinterpret_cast<const RECT*>(message.LParam);
-        SetBounds({suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top});
+        SetOuterPlace(suggested.left, suggested.top, suggested.right - suggested.left,
+                      suggested.bottom - suggested.top, 0);
         ApplyScale(DpiScale(LOWORD(message.WParam)));
         result = 0;
         return true;

@@ -36,6 +36,11 @@ struct MemoryDcFree {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
 
+struct WindowFree {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+
+using OwnedWindow = OwnedHandle<HWND, WindowFree>;
 using OwnedFont = OwnedHandle<HFONT, GdiObjectFree>;
 using OwnedBrush = OwnedHandle<HBRUSH, GdiObjectFree>;
 using OwnedPen = OwnedHandle<HPEN, GdiObjectFree>;

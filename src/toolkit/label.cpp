@@ -11,14 +11,9 @@ constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 
 Label& Label::Create(Control& parent, const LabelArgs& args) {
     Label& label = Adopt(parent, std::unique_ptr<Label>(new Label(parent, args.AutoSize)));
-    label.CreateWindowFor({L"STATIC", kLabelStyle}, args.Common, args.Text, false);
+    const DWORD style = kLabelStyle | (args.Common.GivesWay ? DWORD{SS_ENDELLIPSIS} : 0);
+    label.CreateWindowFor({L"STATIC", style}, args.Common, args.Text, false);
     return label;
-}
-
-Label& Label::LimitAutoWidth(int width) {
-    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(Style() | SS_ENDELLIPSIS));
-    Control::LimitAutoWidth(width);
-    return *this;
 }
 
 void Label::HandleNotification(int code) {
@@ -26,10 +21,10 @@ void Label::HandleNotification(int code) {
 }
 
 // A pixel more each way than the text, and 1 by 1 without one.
-void Label::SizeToText(Bounds& place, std::string_view text) {
+void Label::SizeToText(DeviceRect& place, std::string_view text) {
     if (!autoSize_) return;
-    SIZE size = TextSize(MeasuringDc(), GetFont(), text);
-    const int margin = Scale()(1);
-    place.Width = size.cx + margin;
-    place.Height = size.cy + margin;
+    SIZE size = TextSize(MeasuringDc(), GetFont(), Scale(), text);
+    const DevicePx margin = Scale()(1_lpx);
+    place.Width = DevicePx(size.cx) + margin;
+    place.Height = DevicePx(size.cy) + margin;
 }

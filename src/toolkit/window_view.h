@@ -4,19 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/dpi_scale.h"
-
-// A place in pixels: in the parent's client area, or on the screen for a top-level window.
-struct Bounds {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
-
-inline Bounds Scaled(const Bounds& bounds, DpiScale scale) {
-    return {scale(bounds.Left), scale(bounds.Top), scale(bounds.Width), scale(bounds.Height)};
-}
+#include "toolkit/pixels.h"
 
 // A borrowed window handle with the calls every kind of window answers. It owns nothing:
 // copying it copies the handle, and the window lives as long as its owner says. Texts are
@@ -38,8 +26,8 @@ public:
     // The window's own flag, whatever its parents are.
     bool IsVisible() const { return (Style() & WS_VISIBLE) != 0; }
     bool IsEnabled() const { return window_ && IsWindowEnabled(window_); }
-    int ClientWidth() const { return ClientRect().right; }
-    int ClientHeight() const { return ClientRect().bottom; }
+    DevicePx ClientWidth() const { return DevicePx(ClientRect().right); }
+    DevicePx ClientHeight() const { return DevicePx(ClientRect().bottom); }
     void Invalidate() const { InvalidateRect(window_, nullptr, TRUE); }
     bool HasFocus() const { return window_ && GetFocus() == window_; }
     void Focus() const { SetFocus(window_); }

@@ -103,7 +103,6 @@ public:
     void SetSupportActive(Control& sender);  // a support factory's check box
     void CloseMainForm(Control& sender);
     void DiscardOpenEdits(Control& sender);
-    void GiveWay(Form& sender);
     void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*& editFocus,
                            GridRect& margins);
 

@@ -15,7 +15,8 @@ namespace main_form_rows {
 namespace {
 
 ControlArgs CommonArgs(const ControlRow& row) {
-    ControlArgs args{{row.left, row.top, row.width, row.height}};
+    ControlArgs args{MakeLayoutRect(row.left, row.top, row.width, row.height)};
+    args.GivesWay = (row.settings & kGivesWay) != 0;
     if (row.settings & kNormal) args.Weight = FontWeight::Normal;
     if (row.settings & kBold) args.Weight = FontWeight::Bold;
     if (row.settings & kGreyText) args.TextColour = kGreyTextColour;
@@ -87,36 +88,7 @@ void WireEvents(MainForm& form) {
     }
 }
 
-// The room up to 2 layout pixels before the nearest visible sibling to the right whose rows
-// meet the control's, or 0 when none is there.
-int RoomToTheRight(const Control& control) {
-    const Control& parent = *control.Parent();
-    const int gapBefore = control.Scale()(2);
-    int room = 0;
-    for (int i = 0; i < parent.ChildCount(); ++i) {
-        const Control& other = parent.Child(i);
-        bool rowsMeet = other.Top() < control.Top() + control.Height() &&
-                        control.Top() < other.Top() + other.Height();
-        if (&other == &control || !other.IsVisible() || !rowsMeet || other.Left() <= control.Left())
-            continue;
-        int gap = other.Left() - gapBefore - control.Left();
-        if (room == 0 || gap < room) room = gap;
-    }
-    return room;
-}
-
 }  // namespace
-
-// In a font wider than Tahoma a fixed caption is cut short rather than cover a value. The
-// rule is applied anew after every rescale, from the new places.
-void MainForm::GiveWay(Form&) {
-    MainForm& form = *this;
-    for (const ControlRow& row : kRows)
-        if (row.settings & kGivesWay) {
-            Control& control = row.control->find(form);
-            control.LimitAutoWidth(RoomToTheRight(control));
-        }
-}
 
 namespace {
 
@@ -141,21 +113,20 @@ std::vector<Control*> TabStops(MainForm& form) {
 std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tablesFolder) {
     InitCommonControls();
     std::unique_ptr<Form> window = Form::Create({.Caption = kMainCaption,
-                                                 .ClientWidth = kClientWidth,
-                                                 .ClientHeight = kClientHeight,
+                                                 .ClientWidth = LayoutPx(kClientWidth),
+                                                 .ClientHeight = LayoutPx(kClientHeight),
                                                  .Maximizable = false,
                                                  .Centred = true});
     window->LockSize();
     SetApplicationWindow(window.get());
     MainForm& form = window->AddOwnedObject(std::make_unique<MainForm>(catalogue));
     form.Window = window.get();
-    window->GetFont().SetHeight(kFontHeight);
+    window->GetFont().SetHeight(LayoutPx(kFontHeight));
     window->GetFont().SetFaceName(kFontFace);
     window->OnDestroy = MakeEvent<&MainForm::DiscardOpenEdits>(form);
 
     for (const ControlRow& row : kRows) row.control->create(form, row);
-    form.GiveWay(*window);
-    window->OnScaleChange = MakeEvent<&MainForm::GiveWay>(form);
+    window->LayOut();
     WireEvents(form);
     window->AddOwnedObject(std::make_unique<TabOrder>(TabStops(form)));
     form.PrepareChainView(tablesFolder);

@@ -19,7 +19,7 @@ TEST(DpiScale, ScalesLayoutPixelsAsMulDivRounds) {
         {144, 3, 5},     {144, -3, -5},  {144, 586, 879}, {192, -11, -22}, {144, 0, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DpiScale(c.dpi)(c.value), c.expected) << c.value << " at " << c.dpi;
+        EXPECT_EQ(DpiScale(c.dpi)(LayoutPx(c.value)).Value, c.expected) << c.value << " at " << c.dpi;
     EXPECT_EQ(DpiScale(-5).Dpi(), 96);
 }
 

@@ -29,7 +29,7 @@ class GridEditingTest : public GridWindowTest {
 protected:
     GridEditingTest() {
         // Big enough that the price column shows whole and nothing scrolls.
-        grid_.AsControl().Resize(400, 150);
+        grid_.AsControl().Resize(400_lpx, 150_lpx);
         editing_.editor = editor_;
         grid_.SetOnBeginEdit(MakeEvent<&PriceEditing::Begin>(editing_));
         grid_.SetOnEndEdit(MakeEvent<&PriceEditing::End>(editing_));

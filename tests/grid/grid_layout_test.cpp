@@ -61,7 +61,7 @@ TEST(GridGeometry, SizesAndHeaderStripsMoveTheCells) {
 TEST(GridGeometry, AtAnotherDpiSizesHitsAndLinesScale) {
     TestGrid t(3, 3);
     t.UseProgramLook();
-    t.grid.SetScale(DpiScale(144));
+    t.host.scale = DpiScale(144);
     EXPECT_EQ(t.grid.CellRect(1, 1), (GridRect{240, 60, 345, 90}));
     EXPECT_EQ(t.grid.HitTest(240, 60), (GridPoint{0, 0}));
     EXPECT_EQ(t.grid.HitTest(241, 61), (GridPoint{1, 1}));

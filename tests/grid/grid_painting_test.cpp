@@ -8,12 +8,12 @@ namespace {
 class GridPaintingTest : public GridWindowTest {
 protected:
     GridPaintingTest() {
-        grid_.AsControl().Resize(400, 150);
+        grid_.AsControl().Resize(400_lpx, 150_lpx);
         PumpMessages();
     }
 
-    int Width() const { return grid_.AsControl().ClientWidth(); }
-    int Height() const { return grid_.AsControl().ClientHeight(); }
+    int Width() const { return grid_.AsControl().ClientWidth().Value; }
+    int Height() const { return grid_.AsControl().ClientHeight().Value; }
     std::unique_ptr<Picture> Paint(COLORREF fill = RGB(1, 2, 3)) {
         auto picture = std::make_unique<Picture>(Width(), Height(), fill);
         SendMessageW(GridWindow(), WM_PAINT, reinterpret_cast<WPARAM>(picture->Dc()), 0);

@@ -129,7 +129,7 @@ protected:
         editor_ = &EditBox::Create(*form_, {.DigitsOnly = true});
         editor_->SetVisible(false);
         Control& control = grid_.AsControl();
-        control.Resize(331, 81);
+        control.Resize(331_lpx, 81_lpx);
         grid_.SetRowHeaderWidth(0);
         grid_.SetLeftLineWidth(0);
         grid_.SetTopLineWidth(0);
@@ -148,9 +148,9 @@ protected:
 
     static std::unique_ptr<Control> MakeForm() {
         std::unique_ptr<Form> form = Form::Create({"grid test"});
-        form->Resize(600, 400);
+        form->ResizeClient(600_lpx, 400_lpx);
         form->GetFont().SetFaceName("Tahoma");
-        form->GetFont().SetHeight(-11);
+        form->GetFont().SetHeight(-11_lpx);
         return form;
     }
 

@@ -44,12 +44,12 @@ TEST_F(GridWindowTest, ClicksAddressTheColumnLeftOfAnEdgeAndTheLastBeyondTheCell
 TEST_F(GridWindowTest, VisibleCountsFollowTheClientAndStayAtLeastOne) {
     Control& control = grid_.AsControl();
     const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(control.ClientWidth(), 331 - scrollBar);
+    EXPECT_EQ(control.ClientWidth().Value, 331 - scrollBar);
     EXPECT_EQ(grid_.VisibleColCount(), 2);  // the third column ends under the scroll bar
-    control.Resize(60, 0);
+    control.Resize(60_lpx, 0_lpx);
     PumpMessages();
     EXPECT_EQ(grid_.VisibleColCount(), 1);
-    control.Resize(400, 200);
+    control.Resize(400_lpx, 200_lpx);
     PumpMessages();
     EXPECT_EQ(grid_.VisibleColCount(), 3);
     EXPECT_EQ(grid_.VisibleRowCount(), 3);
@@ -154,7 +154,7 @@ TEST_F(GridWindowTest, KeysOnAnEmptyGridTouchNothing) {
 
 TEST_F(GridWindowTest, WheelScrollsRowsAndCtrlPages) {
     grid_.SetRowCount(20);
-    grid_.AsControl().Resize(331, 20 + 5 * 20 + 10 + GetSystemMetrics(SM_CYHSCROLL));
+    grid_.AsControl().Resize(331_lpx, LayoutPx(20 + 5 * 20 + 10 + GetSystemMetrics(SM_CYHSCROLL)));
     PumpMessages();
     ASSERT_EQ(grid_.VisibleRowCount(), 5);
     Wheel(-120);
@@ -194,7 +194,7 @@ TEST_F(GridWindowTest, ClickAndDragRaiseCurrentCellAndSelectionEvents) {
 
 TEST_F(GridWindowTest, SizeChangesReachTheScrollBars) {
     grid_.SetRowCount(10);
-    grid_.AsControl().Resize(331, 200);
+    grid_.AsControl().Resize(331_lpx, 200_lpx);
     PumpMessages();
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -209,11 +209,11 @@ TEST_F(GridWindowTest, SizeChangesReachTheScrollBars) {
 namespace {
 
 TEST_F(GridWindowTest, TheControlsFontReachesEveryCellOldAndNew) {
-    grid_.Cell(1, 1)->Font.SetHeight(-20);
-    grid_.AsControl().GetFont().SetHeight(-15);
+    grid_.Cell(1, 1)->Font.SetHeight(-20_lpx);
+    grid_.AsControl().GetFont().SetHeight(-15_lpx);
     grid_.SetColCount(4);
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col) EXPECT_EQ(grid_.Cell(col, row)->Font.Height(), -15) << col << "," << row;
+        for (int col = 0; col < 4; ++col) EXPECT_EQ(grid_.Cell(col, row)->Font.Height(), -15_lpx) << col << "," << row;
     EXPECT_EQ(grid_.UpdateCount(), 0);
 }
 

@@ -11,6 +11,7 @@ class TestGridHost : public GridHost {
 public:
     int clientWidth = 331;
     int clientHeight = 81;
+    DpiScale scale;
     int updateCount = 0;
     int repaints = 0;
     bool editOpen = false;
@@ -22,6 +23,7 @@ public:
 
     int ClientWidth() const override { return clientWidth; }
     int ClientHeight() const override { return clientHeight; }
+    DpiScale DisplayScale() const override { return scale; }
     void BeginUpdate() override { ++updateCount; }
     void EndUpdate() override {
         updateCount = updateCount > 0 ? updateCount - 1 : 0;

@@ -18,12 +18,12 @@ namespace {
 // The window's font: Tahoma with a character height of 11 pixels.
 void MakeWindowFont(Font& font, bool bold) {
     font.SetFaceName("Tahoma");
-    font.SetHeight(-11);
+    font.SetHeight(-11_lpx);
     font.SetStyle(bold ? unsigned{kFontBold} : 0u);
 }
 
 int TextWidth(HDC dc, const Font& font, const std::string& text) {
-    SelectGuard selected(dc, font.Handle());
+    SelectGuard selected(dc, font.Handle(DpiScale()));
     std::wstring wide = Cp1251ToWide(text);
     SIZE size{};
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);

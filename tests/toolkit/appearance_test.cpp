@@ -16,7 +16,7 @@ namespace {
 TEST(FontTest, NewFontDefaults) {
     Font font;
     EXPECT_EQ(font.FaceName(), "MS Sans Serif");
-    EXPECT_EQ(font.Height(), 0);
+    EXPECT_EQ(font.Height(), 0_lpx);
     EXPECT_EQ(font.Weight(), 0);
     EXPECT_EQ(font.LogFont().lfCharSet, DEFAULT_CHARSET);
     EXPECT_EQ(font.Color(), kWindowTextColour);
@@ -65,7 +65,7 @@ struct ChangeCounter {
 TEST(FontTest, AssignCopiesEveryFieldAndReportsOneChange) {
     Font source;
     source.SetFaceName("Tahoma");
-    source.SetHeight(-11);
+    source.SetHeight(-11_lpx);
     source.SetStyle(kFontBold | kFontItalic);
     source.SetColor(kGreyTextColour);
     Font target;
@@ -74,26 +74,26 @@ TEST(FontTest, AssignCopiesEveryFieldAndReportsOneChange) {
     AssignFont(target, source);
     EXPECT_EQ(counter.changes, 1);
     EXPECT_EQ(target.FaceName(), "Tahoma");
-    EXPECT_EQ(target.Height(), -11);
+    EXPECT_EQ(target.Height(), -11_lpx);
     EXPECT_EQ(target.Weight(), 700);
     EXPECT_EQ(target.Style(), unsigned{kFontBold | kFontItalic});
     EXPECT_EQ(target.Color(), kGreyTextColour);
-    EXPECT_NE(target.Handle(), nullptr);
+    EXPECT_NE(target.Handle(DpiScale()), nullptr);
 }
 
 TEST(FontTest, ChildrenCopyTheParentsFontOnlyAtCreation) {
     std::unique_ptr<Form> form = Form::Create({"form"});
     form->GetFont().SetFaceName("Tahoma");
-    form->GetFont().SetHeight(-11);
+    form->GetFont().SetHeight(-11_lpx);
     auto& group = GroupBox::Create(*form, {.Text = "group"});
     group.GetFont().SetStyle(kFontBold);
     auto& inside = Label::Create(group, {.Text = "inside"});
-    form->GetFont().SetHeight(-20);
-    EXPECT_EQ(group.GetFont().Height(), -11);
+    form->GetFont().SetHeight(-20_lpx);
+    EXPECT_EQ(group.GetFont().Height(), -11_lpx);
     EXPECT_EQ(inside.GetFont().FaceName(), "Tahoma");
     EXPECT_EQ(inside.GetFont().Weight(), 700);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(inside.Window(), WM_GETFONT, 0, 0)),
-              inside.GetFont().Handle());
+              inside.GetFont().Handle(form->Scale()));
 }
 
 TEST(ColourTest, SystemAndRgbValues) {
@@ -157,7 +157,7 @@ TEST(CanvasTest, CanvasPutsBackWhatWasSelected) {
         canvas.SetBrushColor(RGB(1, 1, 1));
         canvas.SetBrushColor(RGB(2, 2, 2));
         canvas.SetPen(RGB(3, 3, 3), 2);
-        canvas.SetFont(tahoma);
+        canvas.SetFont(tahoma, DpiScale());
         EXPECT_NE(GetCurrentObject(picture.Dc(), OBJ_BRUSH), brush);
     }
     EXPECT_EQ(GetCurrentObject(picture.Dc(), OBJ_BRUSH), brush);
@@ -174,7 +174,7 @@ TEST(CanvasTest, TextIsDrawnFromCp1251) {
     canvas.FillRect({0, 0, 40, 20});
     Font font;
     font.SetColor(RGB(0, 0, 0));
-    canvas.SetFont(font);
+    canvas.SetFont(font, DpiScale());
     canvas.SetTransparentText(true);
     canvas.DrawText("Ж", {0, 0, 40, 20}, DT_SINGLELINE | DT_LEFT | DT_TOP);
     int dark = 0;

@@ -8,21 +8,20 @@ namespace {
 
 using namespace main_form_rows;
 
-Control& ControlOf(MainForm& form, const ControlRow& row) { return row.control->find(form); }
-
 TEST_F(MainFormTest, TheWindowItself) {
     wchar_t className[16] = {};
     GetClassNameW(window->Window(), className, 16);
     EXPECT_STREQ(className, L"Form");
     EXPECT_EQ(window->Text(), kMainCaption);
-    EXPECT_EQ(window->ClientWidth(), 722);
-    EXPECT_EQ(window->ClientHeight(), 586);
+    EXPECT_EQ(window->ClientWidth(), 722_dpx);
+    EXPECT_EQ(window->ClientHeight(), 586_dpx);
     EXPECT_EQ(window->Style() & WS_MAXIMIZEBOX, 0u);
     EXPECT_TRUE(window->Style() & WS_MINIMIZEBOX);
-    EXPECT_EQ(window->Left(), (GetSystemMetrics(SM_CXSCREEN) - window->Width()) / 2);
-    EXPECT_EQ(window->Top(), (GetSystemMetrics(SM_CYSCREEN) - window->Height()) / 2);
+    const DeviceRect outer = WindowPlace(window->Window());
+    EXPECT_EQ(outer.Left.Value, (GetSystemMetrics(SM_CXSCREEN) - outer.Width.Value) / 2);
+    EXPECT_EQ(outer.Top.Value, (GetSystemMetrics(SM_CYSCREEN) - outer.Height.Value) / 2);
     EXPECT_EQ(window->GetFont().FaceName(), "Tahoma");
-    EXPECT_EQ(window->GetFont().Height(), -11);
+    EXPECT_EQ(window->GetFont().Height(), -11_lpx);
     EXPECT_EQ(window->Color(), kButtonFaceColour);
     EXPECT_FALSE(IsWindowVisible(window->Window())) << "shown only by the message loop";
     EXPECT_EQ(ApplicationWindow(), window.get());
@@ -31,37 +30,18 @@ TEST_F(MainFormTest, TheWindowItself) {
 TEST_F(MainFormTest, TheSizeIsLocked) {
     MINMAXINFO info{};
     SendMessageW(window->Window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMinTrackSize.x, window->Width());
-    EXPECT_EQ(info.ptMaxTrackSize.x, window->Width());
-    EXPECT_EQ(info.ptMinTrackSize.y, window->Height());
-    EXPECT_EQ(info.ptMaxTrackSize.y, window->Height());
+    const DeviceRect outer = WindowPlace(window->Window());
+    EXPECT_EQ(info.ptMinTrackSize.x, outer.Width.Value);
+    EXPECT_EQ(info.ptMaxTrackSize.x, outer.Width.Value);
+    EXPECT_EQ(info.ptMinTrackSize.y, outer.Height.Value);
+    EXPECT_EQ(info.ptMaxTrackSize.y, outer.Height.Value);
 }
 
-TEST_F(MainFormTest, EveryControlStandsWhereItsRowSays) {
-    for (const ControlRow& row : kRows) {
-        Control& control = ControlOf(*form, row);
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(control.Parent(), &row.parent(*form));
-        EXPECT_EQ(control.Left(), row.left);
-        EXPECT_EQ(control.Top(), row.top);
-        if (row.width != kAuto) {
-            EXPECT_EQ(control.Width(), row.width);
-        }
-        if (row.height != kAuto) {
-            EXPECT_EQ(control.Height(), row.height);
-        }
-        EXPECT_EQ(control.Text(), row.text);
-        EXPECT_EQ(control.IsEnabled(), !(row.settings & kDisabled));
-        EXPECT_EQ(control.IsVisible(), !(row.settings & kHidden));
-        if (auto* box = dynamic_cast<CheckBox*>(&control)) {
-            EXPECT_EQ(box->IsChecked(), (row.settings & kChecked) != 0);
-        }
-    }
-}
+TEST_F(MainFormTest, ControlsStandWhereTheWindowWasDrawnAtAnyDpi) { ExpectPlacedAt(window->Scale()); }
 
 TEST_F(MainFormTest, ControlsAreCreatedInTheOrderOfTheRows) {
     std::vector<Control*> created;
-    for (const ControlRow& row : kRows) created.push_back(&ControlOf(*form, row));
+    for (const ControlRow& row : kRows) created.push_back(&row.control->find(*form));
     // Siblings keep the relative order of their rows.
     for (std::size_t i = 0; i < created.size(); ++i)
         for (std::size_t j = i + 1; j < created.size(); ++j) {
@@ -107,17 +87,17 @@ TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
 }
 
 TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
-    EXPECT_EQ((*form)[kSupport1].Name->Width(), 1) << "empty";
-    EXPECT_EQ((*form)[kSupport1].Name->Height(), 1);
-    int before = (*form)[kSupport1].Name->Width();
-    (*form)[kSupport1].Name->SetText("Очень длинное название фабрики");
-    EXPECT_GT((*form)[kSupport1].Name->Width(), before + 50);
-    EXPECT_GT(form->ManualPricesCheck->Width(), 24);
-    EXPECT_EQ(form->ManualPricesCheck->Height(), 22);
+    Label& name = *(*form)[kSupport1].Name;
+    EXPECT_EQ(WindowPlace(name.Window()), MakeDeviceRect(92, 20, 1, 1)) << "empty";
+    name.SetText("Очень длинное название фабрики");
+    EXPECT_GT(WindowPlace(name.Window()).Width, 50_dpx);
+    EXPECT_GT(WindowPlace(form->ManualPricesCheck->Window()).Width, 24_dpx);
+    EXPECT_EQ(WindowPlace(form->ManualPricesCheck->Window()).Height, 22_dpx);
 }
 
 RECT RectOf(const Control& control) {
-    return {control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
+    const DeviceRect place = WindowPlace(control.Window());
+    return {place.Left.Value, place.Top.Value, place.Right().Value, place.Bottom().Value};
 }
 
 void ExpectNoVisibleChildrenOverlap(const Control& parent) {
@@ -161,9 +141,9 @@ TEST_F(MainFormTest, StartUpState) {
         EXPECT_EQ(grid->GetColCaption(0), "Ресурс");
         EXPECT_EQ(grid->GetColCaption(1), "Кол-во");
         EXPECT_EQ(grid->GetColCaption(2), "Цена покупки");
-        EXPECT_EQ(grid->ColWidth(0), 160);
-        EXPECT_EQ(grid->ColWidth(1), 70);
-        EXPECT_EQ(grid->ColWidth(2), 100);
+        EXPECT_EQ(grid->ColWidth(0), window->Scale()(160_lpx).Value);
+        EXPECT_EQ(grid->ColWidth(1), window->Scale()(70_lpx).Value);
+        EXPECT_EQ(grid->ColWidth(2), window->Scale()(100_lpx).Value);
         EXPECT_EQ(grid->RowHeaderWidth(), 0);
         EXPECT_EQ(grid->Cell(0, 0)->Text, "");
         EXPECT_EQ(grid->HeaderFont().FaceName(), "Tahoma");
