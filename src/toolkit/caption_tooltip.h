@@ -13,7 +13,6 @@ public:
     void Relay(const Control& control, const MSG& message);
     // The control's caption shows whole again, or its text changed.
     void Forget(const Control& control);
-    HWND Window() const { return window_.Get(); }
 
 private:
     OwnedWindow window_;  // unowned by any window, so this is its one owner

@@ -1,3 +1,6 @@
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +68,28 @@ CaptionInk PaintedCaption(const CheckBox& box, int captionLeft) {
                                   last[i].top == last[0].top;
     }
     return ink;
+}
+
+BOOL CALLBACK KeepTooltip(HWND window, LPARAM found) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (std::wstring(name) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+// The text the thread's tooltip shows for a control's window, or empty without one.
+std::wstring TooltipText(HWND control) {
+    HWND tooltip = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &KeepTooltip, reinterpret_cast<LPARAM>(&tooltip));
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    if (tooltip) SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 struct ScaleCounter {
@@ -219,13 +244,18 @@ TEST_F(ControlGeometryTest, ACheckBoxThatGivesWayIsCutOnlyWhereItIsDrawn) {
     CaptionInk ink = PaintedCaption(box, 16);
     EXPECT_LT(ink.right, 98);
     EXPECT_TRUE(ink.endsInThreeDots);
+    SendMessageW(box.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 10));
+    EXPECT_EQ(TooltipText(box.Window()), L"Все цены выставляются вручную");
 
     const std::string longer = "Фабрика поддержки с очень длинным названием";
     box.SetText(longer);
     EXPECT_EQ(box.Text(), longer);
     EXPECT_TRUE(box.IsCaptionCut());
+    SendMessageW(box.Window(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 10));
+    EXPECT_EQ(TooltipText(box.Window()), L"Фабрика поддержки с очень длинным названием");
     box.SetText("Да");
     EXPECT_FALSE(box.IsCaptionCut());
+    EXPECT_EQ(TooltipText(box.Window()), L"");
     EXPECT_LT(WindowPlace(box.Window()).Width, 98_dpx);
     EXPECT_FALSE(PaintedCaption(box, 16).endsInThreeDots);
 
