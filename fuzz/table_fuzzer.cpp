@@ -55,9 +55,7 @@ std::string_view TakePart(std::string_view& rest) {
 // A complete chain never lacks the data for a result; an overflow can still happen.
 void RequireData(const std::optional<ChainFigures>& figures) {
     Require(figures.has_value());
-    for (const Amount& figure : {figures->MainCost, figures->Support1Cost, figures->Support2Cost, figures->Support3Cost,
-                                 figures->TotalCost, figures->MainIncome, figures->ChainIncome})
-        Require(figure.Problem != Fault::NoData);
+    for (const Amount& figure : figures->Results.Values) Require(figure.Problem != Fault::NoData);
 }
 
 // Everything the window can do with the chain of one factory entry.
@@ -68,7 +66,8 @@ void UseChain(const Catalogue& catalogue, int item, std::string_view typed) {
 
     Require(SetResourcePrices(model, catalogue, item, PriceLevel::Maximum));
     Require(SetProductPrices(model, catalogue, item, PriceLevel::Minimum));
-    model.SupportActive = {false, true, false};
+    model[kSupport1].Active = false;
+    model[kSupport3].Active = false;
     RequireData(CalculateChain(model, catalogue, item));
 
     // Typed texts go into the sale-price boxes and every cell, line after line, repeated.
@@ -89,7 +88,7 @@ void UseChain(const Catalogue& catalogue, int item, std::string_view typed) {
         }
     }
     model.ManualPrices = true;
-    model.SupportActive = {true, true, true};
+    for (FactoryTexts& factory : model.Factories) factory.Active = true;
     Require(CalculateChain(model, catalogue, item).has_value());
     model.ManualPrices = false;
     Require(CalculateChain(model, catalogue, item).has_value());

@@ -36,11 +36,11 @@ std::optional<Chain> ChainOfItem(const Catalogue& catalogue, int item) {
     chain.MainStation = FactoryList[static_cast<std::size_t>(item)];
     chain.Stations[kMain] = Lookup(catalogue.Stations, chain.MainStation);
     if (!chain.Stations[kMain]) return std::nullopt;
-    for (std::size_t support = 0; support < 3; ++support) {
-        chain.Stations[kSupport1 + support] = Lookup(catalogue.Stations, chain.Stations[kMain]->Supports[support]);
-        if (!chain.Stations[kSupport1 + support]) return std::nullopt;
+    for (FactorySlot support : {kSupport1, kSupport2, kSupport3}) {
+        chain.Stations[support] = Lookup(catalogue.Stations, SupportStation(*chain.Stations[kMain], support));
+        if (!chain.Stations[support]) return std::nullopt;
     }
-    for (std::size_t slot = 0; slot < kFactorySlots; ++slot) {
+    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3}) {
         if (!ResolveFactory(catalogue.Wares, *chain.Stations[slot], kPricedRows[slot], chain.Products[slot],
                             chain.Resources[slot]))
             return std::nullopt;

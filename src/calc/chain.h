@@ -29,6 +29,14 @@ inline constexpr std::array<Supply, 3> kSupplies = {{
 // factory, two of support factory 1, one each of support factories 2 and 3.
 inline constexpr std::array<std::size_t, kFactorySlots> kPricedRows = {3, 2, 1, 1};
 
+// The station of support factory `support`: entry 0 to 2 of the main station's Supports.
+inline std::int32_t SupportStation(const Station& main, FactorySlot support) { return main.Supports[support - kSupport1]; }
+
+// The station of any factory of the chain whose main station is mainStation.
+inline std::int32_t StationOfSlot(const Station& main, std::int32_t mainStation, FactorySlot slot) {
+    return slot == kMain ? mainStation : SupportStation(main, slot);
+}
+
 // A chain whose table references have all been followed once, so the chain operations read
 // nothing outside the tables. Valid while the catalogue it came from is unchanged.
 struct Chain {

@@ -60,53 +60,60 @@ std::optional<ChainFigures> CalculateChain(ChainModel& model, const Catalogue& c
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     if (!chain) return std::nullopt;
     bool automatic = !model.ManualPrices;
-    auto active = [&](FactorySlot slot) { return slot == kMain || model.SupportActive[slot - kSupport1]; };
+    ChainWorking working;
+    std::array<FactoryWorking, kFactorySlots>& factories = working.Factories;
 
     // A supplier's cost includes what its own suppliers passed on, so kSupplies feeds them
     // first.
-    std::array<Amount, kFactorySlots> cost;
-    std::array<Transfer, kFactorySlots> transfer;
     for (const Supply& supply : kSupplies) {
-        cost[supply.Supplier] = CycleCost(model[supply.Supplier], active(supply.Supplier));
-        transfer[supply.Supplier] = TransferPrice(cost[supply.Supplier], *chain->Products[supply.Supplier]);
+        FactoryWorking& supplier = factories[supply.Supplier];
+        supplier.CycleCost = CycleCost(model[supply.Supplier], model[supply.Supplier].Active);
+        Transfer transfer = TransferPrice(supplier.CycleCost, *chain->Products[supply.Supplier]);
+        supplier.UnitCost = transfer.UnitCost;
+        supplier.TransferPrice = transfer.Price;
+        supplier.MinimumTaken = transfer.MinimumTaken;
         if (automatic)
-            FeedTransferPrice(transfer[supply.Supplier].Price, model[supply.Supplier],
-                              model[supply.Consumer].Rows[supply.Row]);
+            FeedTransferPrice(transfer.Price, model[supply.Supplier], model[supply.Consumer].Rows[supply.Row]);
     }
     Amount cM = CycleCost(model[kMain], true);
-    Amount c1 = cost[kSupport1], c2 = cost[kSupport2], c3 = cost[kSupport3];
-    const Transfer &t1 = transfer[kSupport1], &t2 = transfer[kSupport2], &t3 = transfer[kSupport3];
+    factories[kMain].CycleCost = factories[kMain].CostPerMainCycle = cM;
 
-    // Support costs per main cycle: multiply first, then divide.
+    // Support costs per main cycle: multiply first, then divide. They add to the total and
+    // come off the chain income in the order of the supports.
     auto cycleTime = [&](FactorySlot slot) { return Whole(chain->Products[slot]->CycleSeconds); };
     Amount tM = cycleTime(kMain);
-    Amount s1 = (tM * c1) / cycleTime(kSupport1);
-    Amount s2 = (tM * c2) / cycleTime(kSupport2);
-    Amount s3 = (tM * c3) / cycleTime(kSupport3);
-
     Amount sale = ReadAmount(model[kMain].SalePrice);
-    Amount revenue = Product32(sale, Whole(chain->Products[kMain]->UnitsPerCycle));
-    Amount incomeM = revenue - cM;
-    Amount dayFactor = Whole(kSecondsPerDay) / tM;
-    Amount incomeChain = ((incomeM - s1) - s2) - s3;
-    Amount total = ((cM + s1) + s2) + s3;
+    working.Revenue = Product32(sale, Whole(chain->Products[kMain]->UnitsPerCycle));
+    working.MainIncomePerCycle = working.Revenue - cM;
+    working.DayFactor = Whole(kSecondsPerDay) / tM;
+    working.TotalCost = cM;
+    working.ChainIncomePerCycle = working.MainIncomePerCycle;
+    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3}) {
+        Amount scaled = (tM * factories[slot].CycleCost) / cycleTime(slot);
+        factories[slot].CostPerMainCycle = scaled;
+        working.TotalCost = working.TotalCost + scaled;
+        working.ChainIncomePerCycle = working.ChainIncomePerCycle - scaled;
+    }
 
-    auto support = [](Amount cost, const Transfer& t, Amount scaled) {
-        return SupportWorking{cost, t.UnitCost, t.Price, t.MinimumTaken, scaled};
-    };
-    ChainWorking working{{support(c1, t1, s1), support(c2, t2, s2), support(c3, t3, s3)},
-                         cM, total, revenue, incomeM, incomeChain, dayFactor};
-    ChainFigures figures{Trunc32(cM),
-                         Trunc32(s1),
-                         Trunc32(s2),
-                         Trunc32(s3),
-                         Trunc32(total),
-                         Trunc64(dayFactor * incomeM),
-                         Trunc64(dayFactor * incomeChain),
-                         working};
-    model.Results = {IntegerText(figures.MainCost),     IntegerText(figures.Support1Cost),
-                     IntegerText(figures.Support2Cost), IntegerText(figures.Support3Cost),
-                     IntegerText(figures.TotalCost),    WholeRealText(figures.MainIncome),
-                     WholeRealText(figures.ChainIncome)};
+    PerResult<Amount> perCycle;
+    perCycle[kMainCost] = cM;
+    perCycle[kSupport1Cost] = factories[kSupport1].CostPerMainCycle;
+    perCycle[kSupport2Cost] = factories[kSupport2].CostPerMainCycle;
+    perCycle[kSupport3Cost] = factories[kSupport3].CostPerMainCycle;
+    perCycle[kTotalCost] = working.TotalCost;
+    perCycle[kMainIncome] = working.MainIncomePerCycle;
+    perCycle[kChainIncome] = working.ChainIncomePerCycle;
+
+    ChainFigures figures{{}, working};
+    for (const ResultDescription& result : kChainResults) {
+        Amount& shown = figures.Results[result.Result];
+        if (result.Measure == ResultMeasure::CostPerCycle) {
+            shown = Trunc32(perCycle[result.Result]);
+            model.Results[result.Result] = IntegerText(shown);
+        } else {
+            shown = Trunc64(working.DayFactor * perCycle[result.Result]);
+            model.Results[result.Result] = WholeRealText(shown);
+        }
+    }
     return figures;
 }

@@ -4,21 +4,21 @@
 
 #include "calc/amount.h"
 #include "calc/chain_model.h"
+#include "calc/chain_results.h"
 #include "data/catalogue.h"
 
-// How a support factory's product was priced and what that factory costs the chain.
-struct SupportWorking {
+// What one factory costs the chain and, for a support factory, how its product was priced.
+struct FactoryWorking {
     Amount CycleCost;
-    Amount UnitCost;          // cycle cost over units per cycle
-    Amount TransferPrice;     // before it is truncated into the sale-price box
-    bool MinimumTaken = false;  // the minimum price was not below the unit cost
-    Amount CostPerMainCycle;  // the cycle cost scaled to one cycle of the main factory
+    Amount UnitCost;            // supports: cycle cost over units per cycle
+    Amount TransferPrice;       // supports: before it is truncated into the sale-price box
+    bool MinimumTaken = false;  // supports: the minimum price was not below the unit cost
+    Amount CostPerMainCycle;    // the cycle cost scaled to one cycle of the main factory
 };
 
 // The values the result labels are made of, before truncation.
 struct ChainWorking {
-    std::array<SupportWorking, 3> Supports;  // supports 1 to 3
-    Amount MainCycleCost;
+    std::array<FactoryWorking, kFactorySlots> Factories;  // by FactorySlot
     Amount TotalCost;
     Amount Revenue;             // main sale price times units per cycle
     Amount MainIncomePerCycle;
@@ -26,17 +26,13 @@ struct ChainWorking {
     Amount DayFactor;           // main-factory cycles per game day
 };
 
-// The values the seven result labels show: costs truncated to 32 bits, incomes per day to
-// 64 bits, or the reason a label shows no number; and the working behind them.
+// The values the seven result labels show, as their measures truncate them (or the reason
+// a label shows no number), and the working behind them.
 struct ChainFigures {
-    Amount MainCost;
-    Amount Support1Cost;
-    Amount Support2Cost;
-    Amount Support3Cost;
-    Amount TotalCost;
-    Amount MainIncome;
-    Amount ChainIncome;
+    PerResult<Amount> Results;
     ChainWorking Working;
+
+    const Amount& operator[](ChainResult result) const { return Results[result]; }
 };
 
 // Quantity times price in 32-bit arithmetic; 0 when the quantity reads 0, whatever the

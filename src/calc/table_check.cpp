@@ -64,7 +64,7 @@ private:
     bool CheckWareIndex(std::int32_t station, std::int32_t ware, const std::string& what);
     bool CheckStation(std::int32_t station, int resourcesRead);
     bool CheckProduct(std::int32_t ware, bool unitsDivide);
-    void CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber);
+    void CheckMadeBy(std::int32_t mainStation, const Supply& supply);
 
     std::string WareRef(std::int32_t ware) const;
     std::string StationRef(std::int32_t station) const;
@@ -230,26 +230,26 @@ bool Checker::CheckProduct(std::int32_t ware, bool unitsDivide) {
     return complete;
 }
 
-// Warns when support factory supplierNumber does not make the given resource (0-based) of
-// the main factory (consumerNumber 0) or of support factory consumerNumber: its transfer
-// price then goes into a row of another ware. Reported at the main station, which chose both.
-void Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int resource, int supplierNumber) {
+// Warns when a supplier does not make the ware of the row it feeds: its transfer price then
+// goes into a row of another ware. Reported at the main station, which chose both.
+void Checker::CheckMadeBy(std::int32_t mainStation, const Supply& supply) {
     const Station& main = catalogue_.Stations[static_cast<std::size_t>(mainStation)];
-    std::int32_t consumer =
-        consumerNumber == 0 ? mainStation : main.Supports[static_cast<std::size_t>(consumerNumber - 1)];
-    std::int32_t supplier = main.Supports[static_cast<std::size_t>(supplierNumber - 1)];
-    std::int32_t needed =
-        catalogue_.Stations[static_cast<std::size_t>(consumer)].Resources[static_cast<std::size_t>(resource)];
+    std::int32_t consumer = StationOfSlot(main, mainStation, supply.Consumer);
+    std::int32_t supplier = SupportStation(main, supply.Supplier);
+    std::size_t resource = supply.Row;
+    std::int32_t needed = catalogue_.Stations[static_cast<std::size_t>(consumer)].Resources[resource];
     std::int32_t made = catalogue_.Stations[static_cast<std::size_t>(supplier)].Product;
     if (needed == made) return;
     // An empty record, or an index reported already, would only repeat a problem.
     if (LineFilled(TableFile::Stations, consumer) && LineFilled(TableFile::Stations, supplier) &&
         InTable(catalogue_.Wares, needed) && InTable(catalogue_.Wares, made)) {
-        std::string message = FormatInts("ресурс %d", resource + 1);
-        if (consumerNumber != 0) message += FormatInts(" фабрики поддержки %d", consumerNumber);
+        // Slots are numbered as the window numbers the support factories.
+        std::string message = FormatInts("ресурс %d", static_cast<std::int32_t>(resource + 1));
+        if (supply.Consumer != kMain)
+            message += FormatInts(" фабрики поддержки %d", static_cast<std::int32_t>(supply.Consumer));
         message += " (";
         message += WareRef(needed);
-        message += FormatInts(") должна производить фабрика поддержки %d (", supplierNumber);
+        message += FormatInts(") должна производить фабрика поддержки %d (", static_cast<std::int32_t>(supply.Supplier));
         message += StationRef(supplier);
         message += "), а она производит ";
         message += WareRef(made);
@@ -260,27 +260,24 @@ void Checker::CheckMadeBy(std::int32_t mainStation, int consumerNumber, int reso
 bool Checker::CheckChain(std::int32_t mainStation) {
     if (!InTable(catalogue_.Stations, mainStation)) return false;
     const Station& main = catalogue_.Stations[static_cast<std::size_t>(mainStation)];
-    bool complete = CheckStation(mainStation, 3);
+    bool complete = CheckStation(mainStation, static_cast<int>(kPricedRows[kMain]));
     bool supportsExist = true;
-    for (std::size_t k = 0; k < main.Supports.size(); ++k) {
-        if (InTable(catalogue_.Stations, main.Supports[k])) continue;
-        RecordProblem(
-            TableFile::Stations, mainStation,
-            FormatInts("фабрика поддержки %d: нет фабрики № %d (фабрик в таблице: %d)",
-                       static_cast<std::int32_t>(k + 1), main.Supports[k], SizeAsInt(catalogue_.Stations.size())));
+    for (FactorySlot support : {kSupport1, kSupport2, kSupport3}) {
+        std::int32_t station = SupportStation(main, support);
+        if (InTable(catalogue_.Stations, station)) continue;
+        RecordProblem(TableFile::Stations, mainStation,
+                      FormatInts("фабрика поддержки %d: нет фабрики № %d (фабрик в таблице: %d)",
+                                 static_cast<std::int32_t>(support), station, SizeAsInt(catalogue_.Stations.size())));
         supportsExist = false;
     }
     if (!supportsExist) return false;
 
-    complete &= CheckStation(main.Supports[0], 2);
-    complete &= CheckStation(main.Supports[1], 1);
-    complete &= CheckStation(main.Supports[2], 1);
+    for (FactorySlot support : {kSupport1, kSupport2, kSupport3})
+        complete &= CheckStation(SupportStation(main, support), static_cast<int>(kPricedRows[support]));
     complete &= CheckProduct(main.Product, false);
     for (std::int32_t support : main.Supports)
         complete &= CheckProduct(catalogue_.Stations[static_cast<std::size_t>(support)].Product, true);
-    for (const Supply& supply : kSupplies)
-        CheckMadeBy(mainStation, static_cast<int>(supply.Consumer), static_cast<int>(supply.Row),
-                    static_cast<int>(supply.Supplier));
+    for (const Supply& supply : kSupplies) CheckMadeBy(mainStation, supply);
     return complete;
 }
 

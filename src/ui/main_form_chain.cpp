@@ -10,15 +10,15 @@
 
 namespace {
 
-// The seven result labels, in the order of ChainResultTexts.
-constexpr std::array<std::pair<Label* MainForm::*, std::string ChainResultTexts::*>, 7> kResults = {{
-    {&MainForm::MainCostLabel, &ChainResultTexts::MainCost},
-    {&MainForm::Support1CostLabel, &ChainResultTexts::Support1Cost},
-    {&MainForm::Support2CostLabel, &ChainResultTexts::Support2Cost},
-    {&MainForm::Support3CostLabel, &ChainResultTexts::Support3Cost},
-    {&MainForm::TotalCostLabel, &ChainResultTexts::TotalCost},
-    {&MainForm::MainIncomeLabel, &ChainResultTexts::MainIncome},
-    {&MainForm::ChainIncomeLabel, &ChainResultTexts::ChainIncome},
+// The label that shows each result.
+constexpr std::array<std::pair<ChainResult, Label* MainForm::*>, kChainResultCount> kResultLabels = {{
+    {kMainCost, &MainForm::MainCostLabel},
+    {kSupport1Cost, &MainForm::Support1CostLabel},
+    {kSupport2Cost, &MainForm::Support2CostLabel},
+    {kSupport3Cost, &MainForm::Support3CostLabel},
+    {kTotalCost, &MainForm::TotalCostLabel},
+    {kMainIncome, &MainForm::MainIncomeLabel},
+    {kChainIncome, &MainForm::ChainIncomeLabel},
 }};
 
 constexpr std::array<const char*, 3> kColumnCaptions = {"Ресурс", "Кол-во", "Цена покупки"};
@@ -82,10 +82,10 @@ ChainModel MainForm::ReadChain() const {
                     block.Grid->Cell(static_cast<int>(col), static_cast<int>(row))->Text;
     }
     // The calculation sees a support factory's check box through its grid.
-    for (std::size_t support = 0; support < 3; ++support)
-        model.SupportActive[support] = Factories[support + 1].Grid->AsControl().IsEnabled();
+    for (FactorySlot support : {kSupport1, kSupport2, kSupport3})
+        model[support].Active = Factories[support].Grid->AsControl().IsEnabled();
     model.ManualPrices = ManualPricesCheck->IsChecked();
-    for (const auto& [label, text] : kResults) model.Results.*text = (this->*label)->Text();
+    for (const auto& [result, label] : kResultLabels) model.Results[result] = (this->*label)->Text();
     return model;
 }
 
@@ -101,7 +101,7 @@ void MainForm::WriteChain(const ChainModel& model) {
             for (std::size_t col = 0; col < kColumns.size(); ++col)
                 Put(*block.Grid->Cell(static_cast<int>(col), static_cast<int>(row)), texts.Rows[row].*kColumns[col]);
     }
-    for (const auto& [label, text] : kResults) Put(*(this->*label), model.Results.*text);
+    for (const auto& [result, label] : kResultLabels) Put(*(this->*label), model.Results[result]);
 }
 
 void MainForm::ShowChain(Control&) {

@@ -249,8 +249,8 @@ TEST(KelmChainsShipped, ExplainEndsWithTheReportsResultsForEveryChainAtEveryLeve
             ASSERT_EQ(text.ExitCode, kExitOk) << text.Output.Err;
             std::vector<std::string> lines = Lines(text.Output.Out);
             ASSERT_GE(lines.size(), 7u);
-            for (std::size_t k = 0; k < 7; ++k) {
-                const char* key = kResultKeys[k];
+            for (std::size_t k = 0; k < kChainResultCount; ++k) {
+                const char* key = kChainResults[k].Key;
                 std::string quoted = JsonField(rows[i], key);
                 EXPECT_EQ(JsonField(json.Output.Out, key), quoted) << level << " item " << item << " " << key;
                 const std::string& line = lines[lines.size() - 7 + k];

@@ -14,8 +14,7 @@ const std::string kOverflow(kOverflowText);
 const std::string kNoData(kNoDataText);
 
 std::vector<std::string> Labels(const ChainModel& model) {
-    const ChainResultTexts& r = model.Results;
-    return {r.MainCost, r.Support1Cost, r.Support2Cost, r.Support3Cost, r.TotalCost, r.MainIncome, r.ChainIncome};
+    return {model.Results.Values.begin(), model.Results.Values.end()};
 }
 
 using Labels7 = std::vector<std::string>;
@@ -45,16 +44,17 @@ TEST_F(Calculation, WorkedExample) {
 TEST_F(Calculation, FiguresAreTheNumbersTheLabelsShow) {
     std::optional<ChainFigures> figures = CalculateChain(model, catalogue, 0);
     ASSERT_TRUE(figures);
-    EXPECT_EQ(figures->Support3Cost.Value, 66);
-    EXPECT_EQ(figures->TotalCost.Value, 303);
-    EXPECT_EQ(figures->ChainIncome.Value, 100272);
-    EXPECT_TRUE(figures->ChainIncome.Known());
+    EXPECT_EQ((*figures)[kSupport3Cost].Value, 66);
+    EXPECT_EQ((*figures)[kTotalCost].Value, 303);
+    EXPECT_EQ((*figures)[kChainIncome].Value, 100272);
+    EXPECT_TRUE((*figures)[kChainIncome].Known());
     // The working behind them, unrounded.
     const ChainWorking& w = figures->Working;
-    EXPECT_EQ(w.Supports[2].CostPerMainCycle.Value, 600.0 * 100 / 900);
-    EXPECT_EQ(w.Supports[0].UnitCost.Value, 8.5);
-    EXPECT_TRUE(w.Supports[0].MinimumTaken);
-    EXPECT_FALSE(w.Supports[1].MinimumTaken);
+    EXPECT_EQ(w.Factories[kSupport3].CostPerMainCycle.Value, 600.0 * 100 / 900);
+    EXPECT_EQ(w.Factories[kSupport1].UnitCost.Value, 8.5);
+    EXPECT_TRUE(w.Factories[kSupport1].MinimumTaken);
+    EXPECT_FALSE(w.Factories[kSupport2].MinimumTaken);
+    EXPECT_EQ(w.Factories[kMain].CycleCost.Value, 180);
     EXPECT_EQ(w.TotalCost.Value, 180 + 17 + 40 + 600.0 * 100 / 900);
     EXPECT_EQ(w.Revenue.Value, 1000);
     EXPECT_EQ(w.DayFactor.Value, 144);
@@ -86,7 +86,7 @@ TEST_F(Calculation, ManualModeUsesThePricesAsTheyStandAndWritesOnlyResults) {
 }
 
 TEST_F(Calculation, AllSupportsInactiveCostNothingAndPassOnAtMinimumPrices) {
-    model.SupportActive = {false, false, false};
+    for (FactorySlot support : {kSupport1, kSupport2, kSupport3}) model[support].Active = false;
     Calculate();
     EXPECT_EQ(Labels(model), (Labels7{"180", "0", "0", "0", "180", "118080", "118080"}));
     EXPECT_EQ(model[kSupport2].SalePrice, "2");
@@ -98,7 +98,7 @@ TEST_F(Calculation, AllSupportsInactiveCostNothingAndPassOnAtMinimumPrices) {
 }
 
 TEST_F(Calculation, SupportOneInactiveButTwoActive) {
-    model.SupportActive = {false, true, true};
+    model[kSupport1].Active = false;
     Calculate();
     EXPECT_EQ(Labels(model), (Labels7{"180", "0", "40", "66", "286", "118080", "102720"}));
     EXPECT_EQ(model[kSupport1].Rows[1].Price, "4");  // still fed, though support 1 counts 0
@@ -110,7 +110,7 @@ TEST_F(Calculation, UnitCostEqualToTheMinimumPriceGivesThatPrice) {
     Calculate();
     EXPECT_EQ(model[kSupport1].SalePrice, "10");
     EXPECT_EQ(model[kMain].Rows[1].Price, "10");
-    EXPECT_EQ(model.Results.Support1Cost, "20");
+    EXPECT_EQ(model.Results[kSupport1Cost], "20");
 }
 
 TEST_F(Calculation, FractionalTransferPriceIsTruncatedAndFedOn) {
@@ -142,7 +142,7 @@ TEST_F(Calculation, ARowWithoutQuantityAddsNothingWhateverItsPrice) {
     model[kSupport3].Rows[1] = {"", "", "2147483647"};
     model[kSupport3].Rows[2] = {"", "0", kNoData};
     Calculate();
-    EXPECT_EQ(model.Results.Support3Cost, "66");
+    EXPECT_EQ(model.Results[kSupport3Cost], "66");
 }
 
 TEST(TransferPrice, IsTheUnitCostButNeverBelowTheMinimumPrice) {
@@ -210,11 +210,11 @@ TEST_F(Calculation, ScaledCostBeyondThirtyTwoBitsShowsOverflowButTheIncomeStillF
     catalogue.Wares[example::kProduct1].CycleSeconds = 1;
     Calculate();
     // s1 = 2e9 * 34 / 1 = 6.8e10; the chain income per day is 86400 / 2e9 * (income - s1 - ...).
-    EXPECT_EQ(model.Results.Support1Cost, kOverflow);
-    EXPECT_EQ(model.Results.TotalCost, kOverflow);
-    EXPECT_EQ(model.Results.MainCost, "180");
-    EXPECT_EQ(model.Results.MainIncome, "0");  // 820 * 4.32e-5 per day
-    EXPECT_EQ(model.Results.ChainIncome, "-2952959");
+    EXPECT_EQ(model.Results[kSupport1Cost], kOverflow);
+    EXPECT_EQ(model.Results[kTotalCost], kOverflow);
+    EXPECT_EQ(model.Results[kMainCost], "180");
+    EXPECT_EQ(model.Results[kMainIncome], "0");  // 820 * 4.32e-5 per day
+    EXPECT_EQ(model.Results[kChainIncome], "-2952959");
 }
 
 TEST_F(Calculation, TransferPriceBeyondThirtyTwoBitsIsFedAsOverflow) {
@@ -243,7 +243,7 @@ TEST_F(Calculation, ZeroUnitsOfSupportTwoLeaveItsConsumersWithoutData) {
 
 TEST_F(Calculation, ZeroUnitsMatterEvenForAnInactiveSupport) {
     catalogue.Wares[example::kProduct3].UnitsPerCycle = 0;
-    model.SupportActive = {true, true, false};
+    model[kSupport3].Active = false;
     Calculate();
     EXPECT_EQ(model[kMain].Rows[2].Price, kNoData);
     EXPECT_EQ(Labels(model), (Labels7{kNoData, "17", "40", "0", kNoData, kNoData, kNoData}));
@@ -262,7 +262,7 @@ TEST_F(Calculation, AFaultTextLeftInACellCountsAsThatFault) {
     catalogue.Wares[example::kProduct2].UnitsPerCycle = 5;
     model.ManualPrices = true;
     Calculate();
-    EXPECT_EQ(model.Results.Support1Cost, kNoData);
+    EXPECT_EQ(model.Results[kSupport1Cost], kNoData);
     model.ManualPrices = false;
     Calculate();
     EXPECT_EQ(Labels(model), (Labels7{"180", "17", "40", "66", "303", "118080", "100272"}));
@@ -290,17 +290,17 @@ TEST_F(Calculation, NoDataOutranksOverflow) {
     model[kMain].Rows[0].Quantity = "100000";
     model[kMain].Rows[0].Price = "100000";
     Calculate();
-    EXPECT_EQ(model.Results.MainCost, kOverflow);
-    EXPECT_EQ(model.Results.MainIncome, kNoData);
+    EXPECT_EQ(model.Results[kMainCost], kOverflow);
+    EXPECT_EQ(model.Results[kMainIncome], kNoData);
 }
 
 TEST(CalculateChain, AnItemWithoutAChainChangesNothing) {
     Catalogue catalogue = example::Chain();
     ChainModel model;
-    model.Results.MainCost = "5";
+    model.Results[kMainCost] = "5";
     EXPECT_FALSE(CalculateChain(model, catalogue, -1));
     EXPECT_FALSE(CalculateChain(model, catalogue, 1));  // station 4 is not in the table
-    EXPECT_EQ(model.Results.MainCost, "5");
+    EXPECT_EQ(model.Results[kMainCost], "5");
 }
 
 }  // namespace

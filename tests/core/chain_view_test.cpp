@@ -29,8 +29,8 @@ Texts Flatten(const ChainModel& model) {
             texts[cell + ".price"] = f.Rows[row].Price;
         }
     }
-    texts["results.main"] = model.Results.MainCost;
-    texts["results.chain"] = model.Results.ChainIncome;
+    texts["results.main"] = model.Results[kMainCost];
+    texts["results.chain"] = model.Results[kChainIncome];
     return texts;
 }
 
@@ -44,8 +44,8 @@ ChainModel Marked() {
         for (ResourceRowTexts& row : f.Rows)
             for (std::string* text : {&row.Name, &row.Quantity, &row.Price}) mark(*text);
     }
-    mark(model.Results.MainCost);
-    mark(model.Results.ChainIncome);
+    mark(model.Results[kMainCost]);
+    mark(model.Results[kChainIncome]);
     return model;
 }
 
@@ -121,11 +121,11 @@ TEST(ShowChain, ChoosingAgainBringsBackAveragePrices) {
     model[kMain].SalePrice = "5";
     model[kSupport2].Rows[0].Price = "999";
     model.ManualPrices = true;
-    model.SupportActive[1] = false;
+    model[kSupport2].Active = false;
     ASSERT_TRUE(ShowChain(model, catalogue, 0));
     EXPECT_TRUE(Changes(shown, model).empty());
     EXPECT_TRUE(model.ManualPrices);  // check boxes are not the display's business
-    EXPECT_FALSE(model.SupportActive[1]);
+    EXPECT_FALSE(model[kSupport2].Active);
 }
 
 struct LevelCase {

@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "calc/chain_results.h"
 #include "program_driver.h"
 #include "toolkit/cp1251.h"
 
@@ -20,7 +21,7 @@ struct CalculatorWindow {
     HWND MainFactoryName = nullptr;
     HWND CalcButton = nullptr;
     HWND CloseButton = nullptr;
-    std::array<HWND, 7> Results{};
+    std::array<HWND, kChainResultCount> Results{};  // by ChainResult
     std::array<HWND, 4> SalePrices{};
 
     explicit CalculatorWindow(HWND form) : Form(form) {
@@ -117,8 +118,6 @@ TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
     EXPECT_EQ(SendMessageW(window.FactoryCombo, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_FALSE(IsWindowEnabled(window.CalcButton));
 
-    const char* const resultKeys[7] = {"main_cost",   "support1_cost", "support2_cost", "support3_cost",
-                                       "total_cost",  "main_income",   "chain_income"};
     for (const ReportRow& row : report) {
         int item = std::stoi(row.at("item"));
         std::string name = ComboItemText(window.FactoryCombo, item);
@@ -127,8 +126,8 @@ TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
         ASSERT_TRUE(WaitForText(window.MainFactoryName, name)) << "item " << item;
         ASSERT_TRUE(IsWindowEnabled(window.CalcButton));
         ClickButton(window.CalcButton);
-        for (int k = 0; k < 7; ++k)
-            EXPECT_EQ(TextOf(window.Results[k]), row.at(resultKeys[k])) << "item " << item << ", " << resultKeys[k];
+        for (const ResultDescription& result : kChainResults)
+            EXPECT_EQ(TextOf(window.Results[result.Result]), row.at(result.Key)) << "item " << item << ", " << result.Key;
     }
 
     ClickButton(window.CloseButton);

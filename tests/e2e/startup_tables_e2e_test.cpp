@@ -148,10 +148,8 @@ void ExpectTheWindowCalculatesAsTheArithmetic(HWND form, const Catalogue& tables
     ChainModel model;
     ASSERT_TRUE(ShowChain(model, tables, item));
     ASSERT_TRUE(CalculateChain(model, tables, item).has_value());
-    const ChainResultTexts& r = model.Results;
-    const std::string expected[7] = {r.MainCost,  r.Support1Cost, r.Support2Cost, r.Support3Cost,
-                                     r.TotalCost, r.MainIncome,   r.ChainIncome};
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(TextOf(ChildAt(resultsGroup, L"Static", 260, 20 + 20 * k)), expected[k]);
+    for (ChainResult k : {kMainCost, kSupport1Cost, kSupport2Cost, kSupport3Cost, kTotalCost, kMainIncome, kChainIncome})
+        EXPECT_EQ(TextOf(ChildAt(resultsGroup, L"Static", 260, static_cast<int>(20 + 20 * k))), model.Results[k]);
 }
 
 TEST(StartupTables, FoundBesideTheProgramWhenStartedFromAnotherFolder) {

@@ -27,9 +27,7 @@ const char* ConsumerText(FactorySlot slot) {
     return slot == kSupport2 ? "передается фабрике поддержки 1" : "передается главной фабрике";
 }
 
-const SupportWorking& Support(const Explanation& e, FactorySlot slot) {
-    return e.Figures.Working.Supports[slot - kSupport1];
-}
+const FactoryWorking& Working(const Explanation& e, FactorySlot slot) { return e.Figures.Working.Factories[slot]; }
 
 // The rows the grid shows: those with a ware or a quantity.
 std::vector<const ResourceRowTexts*> ListedRows(const FactoryTexts& factory) {
@@ -39,7 +37,7 @@ std::vector<const ResourceRowTexts*> ListedRows(const FactoryTexts& factory) {
     return rows;
 }
 
-std::string TransferRule(const SupportWorking& support) {
+std::string TransferRule(const FactoryWorking& support) {
     if (!support.UnitCost.Known()) return "";
     return support.MinimumTaken ? "минимальная цена не ниже себестоимости" : "себестоимость выше минимальной цены";
 }
@@ -47,14 +45,14 @@ std::string TransferRule(const SupportWorking& support) {
 std::string Seconds(const Ware& product) { return IntToText(product.CycleSeconds) + " с"; }
 
 std::string ScaledCostFormula(const Explanation& e, FactorySlot slot) {
-    return Seconds(*e.Links.Products[kMain]) + " · " + UnroundedText(Support(e, slot).CycleCost) + " / " +
-           Seconds(*e.Links.Products[slot]) + " = " + UnroundedText(Support(e, slot).CostPerMainCycle);
+    return Seconds(*e.Links.Products[kMain]) + " · " + UnroundedText(Working(e, slot).CycleCost) + " / " +
+           Seconds(*e.Links.Products[slot]) + " = " + UnroundedText(Working(e, slot).CostPerMainCycle);
 }
 
 std::string SupportCostsTerms(const Explanation& e) {
     std::string terms;
     for (FactorySlot slot : {kSupport1, kSupport2, kSupport3})
-        terms += " - " + UnroundedText(Support(e, slot).CostPerMainCycle);
+        terms += " - " + UnroundedText(Working(e, slot).CostPerMainCycle);
     return terms;
 }
 
@@ -72,9 +70,9 @@ std::string FactoryText(const Explanation& e, FactorySlot slot) {
 
     std::vector<std::vector<std::string>> working;
     if (slot == kMain) {
-        working.push_back({"", "Затраты за цикл:", UnroundedText(e.Figures.Working.MainCycleCost)});
+        working.push_back({"", "Затраты за цикл:", UnroundedText(Working(e, kMain).CycleCost)});
     } else {
-        const SupportWorking& s = Support(e, slot);
+        const FactoryWorking& s = Working(e, slot);
         std::string rule = TransferRule(s);
         working.push_back({"", "Затраты за цикл:", UnroundedText(s.CycleCost)});
         working.push_back({"", "Себестоимость единицы:", UnroundedText(s.CycleCost) + " / " +
@@ -112,11 +110,11 @@ std::string ExplanationText(const Explanation& e) {
     std::string text = Cp1251ToUtf8(heading);
     for (FactorySlot slot : kCalculationOrder) (text += '\n') += FactoryText(e, slot);
 
-    std::string mainCost = UnroundedText(w.MainCycleCost);
+    std::string mainCost = UnroundedText(Working(e, kMain).CycleCost);
     std::string perCycle = UnroundedText(w.MainIncomePerCycle);
     const Ware& product = *e.Links.Products[kMain];
     std::string sum = mainCost;
-    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3}) sum += " + " + UnroundedText(Support(e, slot).CostPerMainCycle);
+    for (FactorySlot slot : {kSupport1, kSupport2, kSupport3}) sum += " + " + UnroundedText(Working(e, slot).CostPerMainCycle);
     std::vector<std::vector<std::string>> totals = {
         {"", "Суммарные затраты:", sum + " = " + UnroundedText(w.TotalCost)},
         {"", "Выручка главной фабрики:", e.Model[kMain].SalePrice + " · " + IntToText(product.UnitsPerCycle) + " = " +
@@ -127,7 +125,8 @@ std::string ExplanationText(const Explanation& e) {
         {"", "Доход за сутки:", "циклов за сутки · доход за цикл, без дробной части"},
     };
     std::vector<std::vector<std::string>> results;
-    for (const ResultLabel& label : kResultLabels) results.push_back({"", label.Caption, e.Model.Results.*label.Text});
+    for (const ResultDescription& result : kChainResults)
+        results.push_back({"", result.Caption, e.Model.Results[result.Result]});
     text += Cp1251ToUtf8("\nЗа цикл главной фабрики\n") + AlignedColumns(totals, {1, 2});
     text += Cp1251ToUtf8("\nРезультаты расчета\n") + AlignedColumns(results, {1});
     return text;
@@ -154,10 +153,10 @@ std::string ExplanationJson(const Explanation& e) {
                     field("cost", UnroundedText(RowCost(*rows[r]))) + "}";
         json += "],\n   ";
         if (slot == kMain) {
-            json += field("cycle_cost", UnroundedText(w.MainCycleCost)) + "}";
+            json += field("cycle_cost", UnroundedText(Working(e, kMain).CycleCost)) + "}";
             continue;
         }
-        const SupportWorking& s = Support(e, slot);
+        const FactoryWorking& s = Working(e, slot);
         const char* rule = !s.UnitCost.Known() ? "null" : s.MinimumTaken ? "\"minimum_price\"" : "\"unit_cost\"";
         json += field("cycle_cost", UnroundedText(s.CycleCost)) + ", " + field("unit_cost", UnroundedText(s.UnitCost)) +
                 ", " + field("minimum_price", IntToText(product.MinPrice)) + ", " +
@@ -169,7 +168,7 @@ std::string ExplanationJson(const Explanation& e) {
             field("main_income_per_cycle", UnroundedText(w.MainIncomePerCycle)) + ", " +
             field("chain_income_per_cycle", UnroundedText(w.ChainIncomePerCycle)) + ", " +
             field("day_factor", UnroundedText(w.DayFactor)) + ",\n";
-    for (std::size_t k = 0; k < kResultLabels.size(); ++k)
-        json += std::string(k ? ", " : " ") + field(kResultKeys[k], e.Model.Results.*kResultLabels[k].Text);
+    for (const ResultDescription& result : kChainResults)
+        json += std::string(result.Result ? ", " : " ") + field(result.Key, e.Model.Results[result.Result]);
     return json + "}\n";
 }

@@ -41,9 +41,9 @@ std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item) {
                 CalculateAtLevels(model, catalogue, item, kPriceLevels[r], kPriceLevels[s]);
             if (!figures) return std::nullopt;
             row.Name = model[kMain].Name;
-            row.ChainIncome[r][s] = model.Results.ChainIncome;
+            row.ChainIncome[r][s] = model.Results[kChainIncome];
             if (kPriceLevels[r] == PriceLevel::Average && kPriceLevels[s] == PriceLevel::Average)
-                row.AverageIncome = figures->ChainIncome;
+                row.AverageIncome = (*figures)[kChainIncome];
         }
     }
     row.BreakEven = BreakEvenSalePrice(catalogue, item);
@@ -59,7 +59,7 @@ std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int i
     auto pays = [&](std::int32_t price) {
         model[kMain].SalePrice = IntToText(price);
         std::optional<ChainFigures> figures = CalculateChain(model, catalogue, item);
-        return figures && figures->ChainIncome.Known() && figures->ChainIncome.Value >= 0;
+        return figures && (*figures)[kChainIncome].Known() && (*figures)[kChainIncome].Value >= 0;
     };
     // The sale price enters only the revenue, p times units; everything after it subtracts
     // or multiplies by values p does not change, and each such step (rounded to double, then

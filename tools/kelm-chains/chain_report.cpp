@@ -31,7 +31,7 @@ std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck&
         row.Results = model.Results;
         row.SalePrices = {model[kMain].SalePrice, model[kSupport1].SalePrice, model[kSupport2].SalePrice,
                           model[kSupport3].SalePrice};
-        row.ChainIncome = figures->ChainIncome;
+        row.ChainIncome = (*figures)[kChainIncome];
         rows.push_back(std::move(row));
     }
     return rows;

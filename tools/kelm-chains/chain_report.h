@@ -20,7 +20,7 @@ struct ReportRow {
     std::array<std::string, 3> Supports;    // names of support factories 1 to 3
     ChainResultTexts Results;
     std::array<std::string, 4> SalePrices;  // main, supports 1 to 3, after the calculation
-    Amount ChainIncome;                     // the number behind Results.ChainIncome
+    Amount ChainIncome;                     // the number behind Results[kChainIncome]
 };
 
 // Item `item` chosen, the resource price button of one level pressed, then the sale price

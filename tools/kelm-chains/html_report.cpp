@@ -96,12 +96,12 @@ std::string NumberCell(const std::string& text) {
 
 std::string Table(const std::vector<ReportRow>& rows) {
     std::string html = "<table id=\"chains\">\n<thead><tr>";
-    for (const char* header : kReportColumns) html += "<th>" + Html(header) + "</th>";
+    for (const std::string& header : ReportColumns()) html += "<th>" + Html(header) + "</th>";
     html += "</tr></thead>\n<tbody>\n";
     for (const ReportRow& row : rows) {
         html += "<tr>" + NumberCell(IntToText(row.Item)) + "<td data-v=\"" + Html(row.Name) + "\">" + Html(row.Name) +
                 "</td>";
-        for (const ResultLabel& label : kResultLabels) html += NumberCell(row.Results.*label.Text);
+        for (const std::string& result : row.Results.Values) html += NumberCell(result);
         html += "</tr>\n";
     }
     return html + "</tbody>\n</table>\n";
@@ -123,7 +123,7 @@ std::string Chart(const std::vector<ReportRow>& rows) {
                       Pixels(height) + "\" role=\"img\" aria-label=\"" + Html("Доход цепочки за сутки") + "\">\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ReportRow& row = rows[i];
-        const std::string& income = row.Results.ChainIncome;
+        const std::string& income = row.Results[kChainIncome];
         double top = 4 + kRowPitch * static_cast<double>(i);
         double baseline = top + kBarHeight - 1;
         std::string kind = IsLossText(income) ? "loss" : "gain";

@@ -9,11 +9,6 @@
 // Pieces every output format of the tool is made of. Cells and values come in as CP1251
 // program text and leave as UTF-8.
 
-// The keys of the seven results in JSON and CSV, in the order of their labels.
-inline constexpr std::array<const char*, 7> kResultKeys = {"main_cost",    "support1_cost", "support2_cost",
-                                                           "support3_cost", "total_cost",   "main_income",
-                                                           "chain_income"};
-
 inline constexpr std::array<PriceLevel, 3> kPriceLevels = {PriceLevel::Minimum, PriceLevel::Average,
                                                            PriceLevel::Maximum};
 

@@ -5,15 +5,11 @@
 #include "output_text.h"
 #include "toolkit/text_convert.h"
 
-namespace {
-
-std::array<const std::string*, 7> ResultTexts(const ReportRow& row) {
-    std::array<const std::string*, 7> texts;
-    for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = &(row.Results.*kResultLabels[k].Text);
-    return texts;
+std::vector<std::string> ReportColumns() {
+    std::vector<std::string> columns = {"Пункт", "Фабрика"};
+    for (const ResultDescription& result : kChainResults) columns.push_back(result.Column);
+    return columns;
 }
-
-}  // namespace
 
 std::string JsonReport(const std::vector<ReportRow>& rows) {
     std::string text = "[";
@@ -22,9 +18,8 @@ std::string JsonReport(const std::vector<ReportRow>& rows) {
         text += i ? ",\n  {" : "\n  {";
         text += "\"item\": " + std::to_string(row.Item) + ", \"station\": " + std::to_string(row.Station);
         text += ", \"name\": " + JsonString(row.Name) + ", \"supports\": " + JsonArray(row.Supports);
-        std::array<const std::string*, 7> results = ResultTexts(row);
-        for (std::size_t k = 0; k < results.size(); ++k)
-            text += std::string(", \"") + kResultKeys[k] + "\": " + JsonString(*results[k]);
+        for (const ResultDescription& result : kChainResults)
+            text += std::string(", \"") + result.Key + "\": " + JsonString(row.Results[result.Result]);
         text += ", \"sale_prices\": " + JsonArray(row.SalePrices) + "}";
     }
     return text + (rows.empty() ? "]\n" : "\n]\n");
@@ -32,12 +27,12 @@ std::string JsonReport(const std::vector<ReportRow>& rows) {
 
 std::string CsvReport(const std::vector<ReportRow>& rows) {
     std::string text = "item;station;name;support1;support2;support3";
-    for (const char* key : kResultKeys) (text += ';') += key;
+    for (const ResultDescription& result : kChainResults) (text += ';') += result.Key;
     text += ";main_sale_price;support1_sale_price;support2_sale_price;support3_sale_price\n";
     for (const ReportRow& row : rows) {
         std::vector<std::string> fields = {std::to_string(row.Item), std::to_string(row.Station), CsvField(row.Name)};
         for (const std::string& name : row.Supports) fields.push_back(CsvField(name));
-        for (const std::string* result : ResultTexts(row)) fields.push_back(CsvField(*result));
+        for (const std::string& result : row.Results.Values) fields.push_back(CsvField(result));
         for (const std::string& price : row.SalePrices) fields.push_back(CsvField(price));
         for (std::size_t i = 0; i < fields.size(); ++i) (text += i ? ";" : "") += fields[i];
         text += '\n';
@@ -46,10 +41,10 @@ std::string CsvReport(const std::vector<ReportRow>& rows) {
 }
 
 std::string TextReport(const std::vector<ReportRow>& rows) {
-    std::vector<std::vector<std::string>> table = {{kReportColumns.begin(), kReportColumns.end()}};
+    std::vector<std::vector<std::string>> table = {ReportColumns()};
     for (const ReportRow& row : rows) {
         std::vector<std::string> cells = {IntToText(row.Item), row.Name};
-        for (const std::string* result : ResultTexts(row)) cells.push_back(*result);
+        cells.insert(cells.end(), row.Results.Values.begin(), row.Results.Values.end());
         table.push_back(std::move(cells));
     }
     return AlignedColumns(std::move(table), {1});  // names left, numbers right

@@ -6,9 +6,7 @@
 #include "chain_report.h"
 
 // Column headers of the report as a table, CP1251: item, name, the seven results.
-inline constexpr std::array<const char*, 9> kReportColumns = {
-    "Пункт", "Фабрика", "Затраты: главная", "фабрика 1", "фабрика 2", "фабрика 3", "всего",
-    "Доход за сутки: фабрики", "цепочки"};
+std::vector<std::string> ReportColumns();
 
 // The report as UTF-8 text, one format each; every line ends with "\n".
 
