@@ -45,17 +45,23 @@ bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, 
     return true;
 }
 
+const Ware& SalePriceWare(const Chain& chain, FactorySlot slot) {
+    // The main factory's suppliers are priced as the wares it buys from them.
+    for (const Supply& supply : kSupplies)
+        if (supply.Supplier == slot && supply.Consumer == kMain) return *chain.Resources[kMain][supply.Row];
+    return *chain.Products[slot];
+}
+
+void CopySalePricesToMainRows(ChainModel& model) {
+    for (const Supply& supply : kSupplies)
+        if (supply.Consumer == kMain) model[kMain].Rows[supply.Row].Price = model[supply.Supplier].SalePrice;
+}
+
 bool SetProductPrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level) {
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     if (!chain) return false;
-    model[kMain].SalePrice = IntToText(PriceAt(*chain->Products[kMain], level));
-    model[kSupport2].SalePrice = IntToText(PriceAt(*chain->Products[kSupport2], level));
-    // The main factory's suppliers are priced as the wares it buys from them.
-    for (const Supply& supply : kSupplies) {
-        if (supply.Consumer != kMain) continue;
-        ResourceRowTexts& row = model[kMain].Rows[supply.Row];
-        model[supply.Supplier].SalePrice = IntToText(PriceAt(*chain->Resources[kMain][supply.Row], level));
-        row.Price = model[supply.Supplier].SalePrice;
-    }
+    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3})
+        model[slot].SalePrice = IntToText(PriceAt(SalePriceWare(*chain, slot), level));
+    CopySalePricesToMainRows(model);
     return true;
 }

@@ -17,6 +17,15 @@ bool ShowChain(ChainModel& model, const Catalogue& catalogue, int item);
 // support 2 row 0; support 3 row 0.
 bool SetResourcePrices(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel level);
 
+// The ware whose price the product buttons put into a factory's sale-price box: the product
+// of the main factory and of support 2; for a factory that supplies the main factory, the
+// ware of the row it supplies.
+const Ware& SalePriceWare(const Chain& chain, FactorySlot slot);
+
+// Copies the sale-price boxes of the main factory's suppliers into the rows they supply, as
+// the product buttons do after setting the boxes.
+void CopySalePricesToMainRows(ChainModel& model);
+
 // Writes the sale prices of the main factory and support 2 (their products) and of the
 // factories that supply the main factory (the ware of the row they supply: support 1 row 1,
 // support 3 row 2), then copies those into the main factory's rows.

@@ -59,12 +59,12 @@ inline std::string Utf8Path(const std::filesystem::path& path) {
 
 inline std::string Utf8(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
 
-// The raw value after "key": in a line of JSON, up to the next "," or "}".
+// The raw value after "key": in JSON, up to the next ",", "}" or line end.
 inline std::string JsonField(const std::string& json, const std::string& key) {
     std::size_t start = json.find("\"" + key + "\": ");
     if (start == std::string::npos) return "(no " + key + ")";
     start += key.size() + 4;
-    return json.substr(start, json.find_first_of(",}", start) - start);
+    return json.substr(start, json.find_first_of(",}\n", start) - start);
 }
 
 inline std::vector<std::string> Lines(const std::string& text) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chains/example_tables.h"
+#include "data/factory_list.h"
 #include "output_text.h"
 
 namespace {
@@ -147,8 +148,10 @@ TEST_F(KelmChains, ExplainShowsTheWorkedExampleStepByStep) {
         R"("cycle_cost": "100", "unit_cost": "50", "minimum_price": "60", "transfer_price": "60", "transfer_rule": "minimum_price", "cost_per_main_cycle": "66.6666666666667")",
         R"("role": "main")", R"("sale_price": "100")", R"({"ware": "Деталь", "quantity": "2", "price": "10", "cost": "20"})",
         R"("cycle_cost": "180"})",
-        R"("total_cost_unrounded": "303.666666666667", "revenue": "1000", "main_income_per_cycle": "820", "chain_income_per_cycle": "696.333333333333", "day_factor": "144")",
-        R"("main_cost": "180", "support1_cost": "17", "support2_cost": "40", "support3_cost": "66", "total_cost": "303", "main_income": "118080", "chain_income": "100272"})",
+        R"("total_cost_unrounded": "303.666666666667")", R"("revenue": "1000")", R"("main_income_per_cycle": "820")",
+        R"("chain_income_per_cycle": "696.333333333333")", R"("day_factor": "144")", R"("main_cost": "180")",
+        R"("support1_cost": "17")", R"("support2_cost": "40")", R"("support3_cost": "66")", R"("total_cost": "303")",
+        R"("main_income": "118080")", R"("chain_income": "100272")",
     };
     std::size_t at = 0;
     for (const char* step : steps) {
@@ -354,8 +357,8 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         std::string message;
     };
     const Case cases[] = {
-        {{}, "не указана команда: check, report, explain или levels"},
-        {{"rank"}, "неизвестная команда «rank»: нужна check, report, explain или levels"},
+        {{}, "не указана команда: check, report, explain, levels, prices или diff"},
+        {{"rank"}, "неизвестная команда «rank»: нужна check, report, explain, levels, prices или diff"},
         {{"check", "--level", "min"}, "неизвестный параметр «--level» команды check"},
         {{"report", "--colour"}, "неизвестный параметр «--colour» команды report"},
         {{"report", "--level", "mid"}, "неверное значение «mid» для --level: можно min, avg или max"},
@@ -375,6 +378,13 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         {{"check", "--tables="}, "после --tables нужна папка"},
         {{"check", "--output", "x.csv"}, "неизвестный параметр «--output» команды check"},
         {{"levels", "--output="}, "после --output нужен файл"},
+        {{"report", "--prices"}, "после --prices нужен файл"},
+        {{"report", "--manual=yes"}, "параметр --manual пишется без значения"},
+        {{"prices", "--prices", "b.txt"}, "неизвестный параметр «--prices» команды prices"},
+        {{"prices", "--format", "csv"}, "неизвестный параметр «--format» команды prices"},
+        {{"diff", "old"}, "после diff нужны две папки таблиц: старая и новая"},
+        {{"diff", "old", "new", "third"}, "неизвестный параметр «third» команды diff"},
+        {{"diff", "old", "new", "--format", "html"}, "неверное значение «html» для --format: можно text, csv или json"},
     };
     for (const Case& c : cases) {
         ToolRun run = Tool(c.args);
@@ -389,9 +399,12 @@ TEST(KelmChainsUsage, HelpAndVersion) {
          {std::vector<std::string>{"--help"}, {"-h"}, {"report", "--help"}, {"explain", "--help"}}) {
         ToolRun run = Tool(args);
         EXPECT_EQ(run.ExitCode, kExitOk);
-        for (const char* command : {"report [--tables ", "explain ", "levels [--tables "})
-            EXPECT_NE(run.Output.Out.find(std::string("kelm-chains ") + command), std::string::npos) << command;
+        for (const char* command : {"report [--tables ", "explain ПУНКТ [--tables ", "levels [--tables ",
+                                    "prices [--tables ", "diff СТАРАЯ_ПАПКА НОВАЯ_ПАПКА [--level "})
+            EXPECT_NE(run.Output.Out.find(Utf8(std::string("kelm-chains ") + command)), std::string::npos) << command;
         EXPECT_NE(run.Output.Out.find(Utf8("ПАПКА содержит wares.csv и stations.csv")), std::string::npos);
+        // The item range follows the factory list.
+        EXPECT_NE(run.Output.Out.find(Utf8("от 0 до " + std::to_string(kFactoryCount - 1))), std::string::npos);
     }
     ToolRun version = Tool({"--version"});
     EXPECT_EQ(version.ExitCode, kExitOk);

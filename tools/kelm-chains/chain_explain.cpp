@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "chain_report.h"
+#include "json_writer.h"
 #include "output_text.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/text_convert.h"
@@ -79,8 +80,9 @@ std::string FactoryText(const Explanation& e, FactorySlot slot) {
                                                              IntToText(product.UnitsPerCycle) + " = " +
                                                              UnroundedText(s.UnitCost)});
         working.push_back({"", "Минимальная цена:", IntToText(product.MinPrice)});
-        working.push_back({"", "Цена передачи:", factory.SalePrice + (rule.empty() ? "" : " (" + rule + ")") + ", " +
-                                                     ConsumerText(slot)});
+        std::string where = e.Model.ManualPrices ? "не подставляется" : ConsumerText(slot);
+        working.push_back({"", "Цена передачи:", IntegerText(s.TransferPrice) + (rule.empty() ? "" : " (" + rule + ")") +
+                                                     ", " + where});
         working.push_back({"", "Затраты за цикл главной фабрики:", ScaledCostFormula(e, slot)});
     }
     return Cp1251ToUtf8(text) + lines + AlignedColumns(working, {1, 2});
@@ -88,26 +90,30 @@ std::string FactoryText(const Explanation& e, FactorySlot slot) {
 
 }  // namespace
 
-std::optional<Explanation> ExplainChain(const Catalogue& catalogue, int item, PriceLevel level) {
+std::optional<Explanation> ExplainChain(const Catalogue& catalogue, int item, const PriceSetting& setting,
+                                        std::vector<bool>& bookUse) {
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     if (!chain) return std::nullopt;
     Explanation e;
     e.Item = item;
-    e.Level = level;
+    e.Level = setting.Resources;
     e.Links = *chain;
-    std::optional<ChainFigures> figures = CalculateAtLevels(e.Model, catalogue, item, level, level);
+    std::optional<ChainFigures> figures = CalculateWith(e.Model, catalogue, item, setting, bookUse);
     if (!figures) return std::nullopt;
     e.Figures = *figures;
     return e;
 }
 
-std::string ExplanationText(const Explanation& e) {
+std::string ExplanationText(const Explanation& e, const BookNote* book) {
     const ChainWorking& w = e.Figures.Working;
     std::string heading = FormatInts("Пункт %d: ", static_cast<std::int32_t>(e.Item)) + e.Model[kMain].Name +
                           FormatInts(" (фабрика № %d)\n", e.Links.MainStation) + "Цены ресурсов: " +
-                          LevelWords(e.Level, true) + ", цена продажи продукта: " + LevelWords(e.Level, false) +
-                          ".\nФабрики поддержки передают продукт по себестоимости, но не ниже минимальной цены.\n";
+                          LevelWords(e.Level, true) + ", цена продажи продукта: " + LevelWords(e.Level, false) + ".\n";
     std::string text = Cp1251ToUtf8(heading);
+    if (book) text += BookHeading(*book) + "\n";
+    text += Cp1251ToUtf8(e.Model.ManualPrices
+                             ? "Все цены выставляются вручную: цены передачи считаются, но не подставляются.\n"
+                             : "Фабрики поддержки передают продукт по себестоимости, но не ниже минимальной цены.\n");
     for (FactorySlot slot : kCalculationOrder) (text += '\n') += FactoryText(e, slot);
 
     std::string mainCost = UnroundedText(Working(e, kMain).CycleCost);
@@ -132,43 +138,44 @@ std::string ExplanationText(const Explanation& e) {
     return text;
 }
 
-std::string ExplanationJson(const Explanation& e) {
+std::string ExplanationJson(const Explanation& e, const BookNote* book) {
     const ChainWorking& w = e.Figures.Working;
-    auto field = [](const char* key, const std::string& cp1251) { return std::string("\"") + key + "\": " + JsonString(cp1251); };
-    std::string json = "{\"item\": " + std::to_string(e.Item) + ", \"station\": " + std::to_string(e.Links.MainStation) +
-                       ", " + field("name", e.Model[kMain].Name) + ", \"level\": \"" + LevelKey(e.Level) + "\",\n";
-    json += " \"factories\": [";
-    for (std::size_t i = 0; i < kCalculationOrder.size(); ++i) {
-        FactorySlot slot = kCalculationOrder[i];
+    JsonWriter json;
+    json.Object(JsonWriter::Layout::Lines);
+    json.Key("item").Number(e.Item).Key("station").Number(e.Links.MainStation).Key("name").String(e.Model[kMain].Name);
+    json.Key("level").String(LevelKey(e.Level)).Key("manual").Bool(e.Model.ManualPrices);
+    if (book) WriteBookField(json, *book);
+    json.Key("factories").Array(JsonWriter::Layout::Lines);
+    for (FactorySlot slot : kCalculationOrder) {
         const FactoryTexts& factory = e.Model[slot];
         const Ware& product = *e.Links.Products[slot];
-        json += std::string(i ? ",\n  " : "\n  ") + "{\"role\": \"" + RoleKey(slot) + "\", " + field("name", factory.Name) +
-                ", " + field("product", product.Name) + ", " + field("cycle", factory.Cycle) +
-                ", \"cycle_seconds\": " + std::to_string(product.CycleSeconds) + ", " + field("output", factory.Output) +
-                ", " + field("sale_price", factory.SalePrice) + ",\n   \"resources\": [";
-        std::vector<const ResourceRowTexts*> rows = ListedRows(factory);
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            json += std::string(r ? ", " : "") + "{" + field("ware", rows[r]->Name) + ", " +
-                    field("quantity", rows[r]->Quantity) + ", " + field("price", rows[r]->Price) + ", " +
-                    field("cost", UnroundedText(RowCost(*rows[r]))) + "}";
-        json += "],\n   ";
-        if (slot == kMain) {
-            json += field("cycle_cost", UnroundedText(Working(e, kMain).CycleCost)) + "}";
-            continue;
+        json.Object().Key("role").String(RoleKey(slot)).Key("name").String(factory.Name);
+        json.Key("product").String(product.Name).Key("cycle").String(factory.Cycle);
+        json.Key("cycle_seconds").Number(product.CycleSeconds).Key("output").String(factory.Output);
+        json.Key("sale_price").String(factory.SalePrice).Key("resources").Array();
+        for (const ResourceRowTexts* row : ListedRows(factory)) {
+            json.Object().Key("ware").String(row->Name).Key("quantity").String(row->Quantity);
+            json.Key("price").String(row->Price).Key("cost").String(UnroundedText(RowCost(*row))).End();
         }
-        const FactoryWorking& s = Working(e, slot);
-        const char* rule = !s.UnitCost.Known() ? "null" : s.MinimumTaken ? "\"minimum_price\"" : "\"unit_cost\"";
-        json += field("cycle_cost", UnroundedText(s.CycleCost)) + ", " + field("unit_cost", UnroundedText(s.UnitCost)) +
-                ", " + field("minimum_price", IntToText(product.MinPrice)) + ", " +
-                field("transfer_price", factory.SalePrice) + ", \"transfer_rule\": " + rule + ", " +
-                field("cost_per_main_cycle", UnroundedText(s.CostPerMainCycle)) + "}";
+        json.End();
+        const FactoryWorking& f = Working(e, slot);
+        json.Key("cycle_cost").String(UnroundedText(f.CycleCost));
+        if (slot != kMain) {
+            json.Key("unit_cost").String(UnroundedText(f.UnitCost));
+            json.Key("minimum_price").String(IntToText(product.MinPrice));
+            json.Key("transfer_price").String(IntegerText(f.TransferPrice)).Key("transfer_rule");
+            if (f.UnitCost.Known()) json.String(f.MinimumTaken ? "minimum_price" : "unit_cost");
+            else json.Null();
+            json.Key("cost_per_main_cycle").String(UnroundedText(f.CostPerMainCycle));
+        }
+        json.End();
     }
-    json += "],\n " + field("total_cost_unrounded", UnroundedText(w.TotalCost)) + ", " +
-            field("revenue", UnroundedText(w.Revenue)) + ", " +
-            field("main_income_per_cycle", UnroundedText(w.MainIncomePerCycle)) + ", " +
-            field("chain_income_per_cycle", UnroundedText(w.ChainIncomePerCycle)) + ", " +
-            field("day_factor", UnroundedText(w.DayFactor)) + ",\n";
-    for (const ResultDescription& result : kChainResults)
-        json += std::string(result.Result ? ", " : " ") + field(result.Key, e.Model.Results[result.Result]);
-    return json + "}\n";
+    json.End();
+    json.Key("total_cost_unrounded").String(UnroundedText(w.TotalCost));
+    json.Key("revenue").String(UnroundedText(w.Revenue));
+    json.Key("main_income_per_cycle").String(UnroundedText(w.MainIncomePerCycle));
+    json.Key("chain_income_per_cycle").String(UnroundedText(w.ChainIncomePerCycle));
+    json.Key("day_factor").String(UnroundedText(w.DayFactor));
+    for (const ResultDescription& result : kChainResults) json.Key(result.Key).String(e.Model.Results[result.Result]);
+    return json.End().Text();
 }

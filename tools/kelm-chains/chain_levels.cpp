@@ -7,6 +7,8 @@
 #include "calc/chain_view.h"
 #include "chain_report.h"
 #include "data/factory_list.h"
+#include "csv_writer.h"
+#include "json_writer.h"
 #include "output_text.h"
 #include "toolkit/cp1251.h"
 #include "toolkit/text_convert.h"
@@ -30,15 +32,18 @@ std::string BreakEvenText(const LevelsRow& row, const std::string& none) {
     return row.BreakEven ? IntToText(*row.BreakEven) : none;
 }
 
-std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item) {
+std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item, const PriceSetting& setting,
+                                  std::vector<bool>& bookUse) {
     LevelsRow row;
     row.Item = item;
     row.Station = FactoryList[static_cast<std::size_t>(item)];
     for (std::size_t r = 0; r < kPriceLevels.size(); ++r) {
         for (std::size_t s = 0; s < kPriceLevels.size(); ++s) {
             ChainModel model;
-            std::optional<ChainFigures> figures =
-                CalculateAtLevels(model, catalogue, item, kPriceLevels[r], kPriceLevels[s]);
+            PriceSetting pair = setting;
+            pair.Resources = kPriceLevels[r];
+            pair.Sale = kPriceLevels[s];
+            std::optional<ChainFigures> figures = CalculateWith(model, catalogue, item, pair, bookUse);
             if (!figures) return std::nullopt;
             row.Name = model[kMain].Name;
             row.ChainIncome[r][s] = model.Results[kChainIncome];
@@ -46,17 +51,21 @@ std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item) {
                 row.AverageIncome = (*figures)[kChainIncome];
         }
     }
-    row.BreakEven = BreakEvenSalePrice(catalogue, item);
+    row.BreakEven = BreakEvenSalePrice(catalogue, item, setting);
     return row;
 }
 
 }  // namespace
 
-std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item) {
+std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item, const PriceSetting& setting) {
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     ChainModel model;
-    if (!chain || !ShowChain(model, catalogue, item)) return std::nullopt;
+    std::vector<bool> bookUse;
+    if (!chain || !SetPrices(model, catalogue, item, AtLevel(PriceLevel::Average, setting), bookUse))
+        return std::nullopt;
+    const ChainModel shown = model;
     auto pays = [&](std::int32_t price) {
+        model = shown;  // each try starts from the prices as set, as automatic prices overwrite some
         model[kMain].SalePrice = IntToText(price);
         std::optional<ChainFigures> figures = CalculateChain(model, catalogue, item);
         return figures && (*figures)[kChainIncome].Known() && (*figures)[kChainIncome].Value >= 0;
@@ -76,11 +85,13 @@ std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int i
     return paying;
 }
 
-std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check) {
+std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
+                                   std::vector<bool>& bookUse) {
     std::vector<LevelsRow> rows;
     for (std::size_t i = 0; i < kFactoryCount; ++i) {
         if (!check.Complete[i]) continue;
-        if (std::optional<LevelsRow> row = LevelsOf(catalogue, static_cast<int>(i))) rows.push_back(std::move(*row));
+        if (std::optional<LevelsRow> row = LevelsOf(catalogue, static_cast<int>(i), setting, bookUse))
+            rows.push_back(std::move(*row));
     }
     return rows;
 }
@@ -91,7 +102,7 @@ void SortByAverageIncome(std::vector<LevelsRow>& rows) {
     });
 }
 
-std::string LevelsText(const std::vector<LevelsRow>& rows) {
+std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book) {
     const std::array<const char*, 3> names = {"мин", "сред", "макс"};
     std::vector<std::string> header = {"Пункт", "Фабрика"};
     for (const char* resource : names)
@@ -106,37 +117,44 @@ std::string LevelsText(const std::vector<LevelsRow>& rows) {
     }
     std::string legend = "Доход цепочки за сутки при ценах ресурсов/цене продажи продукта: минимальных, средних,\n"
                          "максимальных. Безубыточная цена: наименьшая цена продажи главного продукта, при которой\n"
-                         "доход цепочки за сутки не меньше 0, при средних ценах ресурсов.\n\n";
-    return Cp1251ToUtf8(legend) + AlignedColumns(std::move(table), {1});
+                         "доход цепочки за сутки не меньше 0, при средних ценах ресурсов.\n";
+    std::string heading = Cp1251ToUtf8(legend) + (book ? BookHeading(*book) + "\n" : "") + "\n";
+    return heading + AlignedColumns(std::move(table), {1});
 }
 
-std::string LevelsCsv(const std::vector<LevelsRow>& rows) {
-    std::string text = "item;station;name";
+std::string LevelsCsv(const std::vector<LevelsRow>& rows, const BookNote* book) {
+    std::vector<std::string> header = {"item", "station", "name"};
     for (std::size_t r = 0; r < 3; ++r)
-        for (std::size_t s = 0; s < 3; ++s) (text += ';') += PairKey(r, s);
-    text += ";break_even_sale_price\n";
+        for (std::size_t s = 0; s < 3; ++s) header.push_back(PairKey(r, s));
+    header.push_back("break_even_sale_price");
+    if (book) header.insert(header.end(), kBookColumns.begin(), kBookColumns.end());
+    CsvWriter csv;
+    csv.Header(header);
     for (const LevelsRow& row : rows) {
-        std::vector<std::string> fields = {std::to_string(row.Item), std::to_string(row.Station), CsvField(row.Name)};
+        csv.Number(row.Item).Number(row.Station).Text(row.Name);
         for (const auto& bySale : row.ChainIncome)
-            for (const std::string& income : bySale) fields.push_back(CsvField(income));
-        fields.push_back(BreakEvenText(row, ""));
-        for (std::size_t i = 0; i < fields.size(); ++i) (text += i ? ";" : "") += fields[i];
-        text += '\n';
+            for (const std::string& income : bySale) csv.Value(income);
+        if (row.BreakEven) csv.Number(*row.BreakEven);
+        else csv.Empty();
+        if (book) WriteBookCells(csv, *book);
+        csv.EndRow();
     }
-    return text;
+    return csv.Result();
 }
 
-std::string LevelsJson(const std::vector<LevelsRow>& rows) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const LevelsRow& row = rows[i];
-        text += i ? ",\n  {" : "\n  {";
-        text += "\"item\": " + std::to_string(row.Item) + ", \"station\": " + std::to_string(row.Station) +
-                ", \"name\": " + JsonString(row.Name) + ", \"chain_income\": {";
+std::string LevelsJson(const std::vector<LevelsRow>& rows, const BookNote* book) {
+    JsonWriter json;
+    json.Array(JsonWriter::Layout::Lines);
+    for (const LevelsRow& row : rows) {
+        json.Object().Key("item").Number(row.Item).Key("station").Number(row.Station).Key("name").String(row.Name);
+        json.Key("chain_income").Object();
         for (std::size_t r = 0; r < 3; ++r)
-            for (std::size_t s = 0; s < 3; ++s)
-                text += (r + s ? ", \"" : "\"") + PairKey(r, s) + "\": " + JsonString(row.ChainIncome[r][s]);
-        text += "}, \"break_even_sale_price\": " + BreakEvenText(row, "null") + "}";
+            for (std::size_t s = 0; s < 3; ++s) json.Key(PairKey(r, s)).String(row.ChainIncome[r][s]);
+        json.End().Key("break_even_sale_price");
+        if (row.BreakEven) json.Number(*row.BreakEven);
+        else json.Null();
+        if (book) WriteBookField(json, *book);
+        json.End();
     }
-    return text + (rows.empty() ? "]\n" : "\n]\n");
+    return json.End().Text();
 }

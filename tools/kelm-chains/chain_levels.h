@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "book_note.h"
 #include "calc/amount.h"
 #include "calc/table_check.h"
+#include "chain_report.h"
 #include "data/catalogue.h"
 
 // One factory of the list: its chain income per day at every pair of price levels, and the
@@ -21,19 +23,21 @@ struct LevelsRow {
     std::optional<std::int32_t> BreakEven;
 };
 
-// The lowest whole main sale price, typed into the box over the shown chain (resources at
-// average, automatic prices), at which the chain income per day reads a number of at
-// least 0. Prices run from 0 to the largest whose revenue fits in 32 bits; nothing when
-// none of them pays or the item has no usable chain.
-std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item);
+// The lowest whole main sale price, typed into the box over the chain's prices at average
+// (with the book and the mode of `setting`), at which the chain income per day reads a
+// number of at least 0. Prices run from 0 to the largest whose revenue fits in 32 bits;
+// nothing when none of them pays or the item has no usable chain.
+std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item, const PriceSetting& setting);
 
-// Every factory of the list whose chain the check found complete, in list order.
-std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check);
+// Every factory of the list whose chain the check found complete, in list order, at every
+// pair of levels with the book and the mode of `setting`; bookUse as CalculateWith.
+std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
+                                   std::vector<bool>& bookUse);
 
 // Highest average/average income first, as report sorts.
 void SortByAverageIncome(std::vector<LevelsRow>& rows);
 
-// UTF-8; every line ends with "\n".
-std::string LevelsText(const std::vector<LevelsRow>& rows);
-std::string LevelsCsv(const std::vector<LevelsRow>& rows);
-std::string LevelsJson(const std::vector<LevelsRow>& rows);
+// UTF-8; every line ends with "\n". A table made with a price book (book not null) says so.
+std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book);
+std::string LevelsCsv(const std::vector<LevelsRow>& rows, const BookNote* book);
+std::string LevelsJson(const std::vector<LevelsRow>& rows, const BookNote* book);

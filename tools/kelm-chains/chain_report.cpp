@@ -7,21 +7,36 @@
 #include "calc/chain_view.h"
 #include "data/factory_list.h"
 
-std::optional<ChainFigures> CalculateAtLevels(ChainModel& model, const Catalogue& catalogue, int item,
-                                              PriceLevel resources, PriceLevel sale) {
-    if (!ShowChain(model, catalogue, item)) return std::nullopt;
-    SetResourcePrices(model, catalogue, item, resources);
-    SetProductPrices(model, catalogue, item, sale);
+PriceSetting AtLevel(PriceLevel level, const PriceSetting& setting) {
+    PriceSetting both = setting;
+    both.Resources = both.Sale = level;
+    return both;
+}
+
+bool SetPrices(ChainModel& model, const Catalogue& catalogue, int item, const PriceSetting& setting,
+               std::vector<bool>& bookUse) {
+    if (!ShowChain(model, catalogue, item)) return false;
+    model.ManualPrices = setting.Manual;
+    SetResourcePrices(model, catalogue, item, setting.Resources);
+    SetProductPrices(model, catalogue, item, setting.Sale);
+    if (setting.Book) TypeBookPrices(model, catalogue, item, *setting.Book, bookUse);
+    return true;
+}
+
+std::optional<ChainFigures> CalculateWith(ChainModel& model, const Catalogue& catalogue, int item,
+                                          const PriceSetting& setting, std::vector<bool>& bookUse) {
+    if (!SetPrices(model, catalogue, item, setting, bookUse)) return std::nullopt;
     return CalculateChain(model, catalogue, item);
 }
 
-std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, PriceLevel level) {
+std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
+                                   std::vector<bool>& bookUse) {
     std::vector<ReportRow> rows;
     for (std::size_t i = 0; i < kFactoryCount; ++i) {
         if (!check.Complete[i]) continue;
         int item = static_cast<int>(i);
         ChainModel model;
-        std::optional<ChainFigures> figures = CalculateAtLevels(model, catalogue, item, level, level);
+        std::optional<ChainFigures> figures = CalculateWith(model, catalogue, item, setting, bookUse);
         if (!figures) continue;
         ReportRow row;
         row.Item = item;

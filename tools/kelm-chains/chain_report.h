@@ -8,6 +8,7 @@
 #include "calc/amount.h"
 #include "calc/chain_calculation.h"
 #include "calc/chain_model.h"
+#include "calc/price_book.h"
 #include "calc/price_level.h"
 #include "calc/table_check.h"
 #include "data/catalogue.h"
@@ -23,15 +24,30 @@ struct ReportRow {
     Amount ChainIncome;                     // the number behind Results[kChainIncome]
 };
 
-// Item `item` chosen, the resource price button of one level pressed, then the sale price
-// button of another, then "Расчет", with every support factory on and automatic prices.
-// Nothing when the item has no usable chain.
-std::optional<ChainFigures> CalculateAtLevels(ChainModel& model, const Catalogue& catalogue, int item,
-                                              PriceLevel resources, PriceLevel sale);
+// How the tool sets a chain's prices before "Расчет", as a player would in the window.
+struct PriceSetting {
+    PriceLevel Resources = PriceLevel::Average;  // the resource price button pressed
+    PriceLevel Sale = PriceLevel::Average;       // then the sale price button
+    const PriceBook* Book = nullptr;             // then the book's prices typed over theirs
+    bool Manual = false;                         // "Все цены выставляются вручную" checked first
+};
 
-// Every factory of the list whose chain the check found complete, in list order,
-// calculated with both price buttons of the level.
-std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, PriceLevel level);
+// Both buttons of one level, the book and the mode of `setting`.
+PriceSetting AtLevel(PriceLevel level, const PriceSetting& setting);
+
+// Item `item` chosen, every support factory on, and the prices set as `setting` says;
+// bookUse (one flag per ware) gets the book wares whose typed price the calculation reads.
+// False when the item has no usable chain.
+bool SetPrices(ChainModel& model, const Catalogue& catalogue, int item, const PriceSetting& setting,
+               std::vector<bool>& bookUse);
+
+// The same, then "Расчет". Nothing when the item has no usable chain.
+std::optional<ChainFigures> CalculateWith(ChainModel& model, const Catalogue& catalogue, int item,
+                                          const PriceSetting& setting, std::vector<bool>& bookUse);
+
+// Every factory of the list whose chain the check found complete, in list order.
+std::vector<ReportRow> BuildReport(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
+                                   std::vector<bool>& bookUse);
 
 // Whether income a goes before income b when the highest come first and incomes without a
 // number last.

@@ -60,10 +60,10 @@ table.querySelectorAll("th").forEach((th, i) => th.addEventListener("click", () 
 if (/^#sort=\d+$/.test(location.hash)) sortBy(Number(location.hash.slice(6)));
 )";
 
-// Program text as HTML text or attribute value: nothing in it can open or close markup.
-std::string Html(const std::string& cp1251) {
+// UTF-8 text as HTML text or attribute value: nothing in it can open or close markup.
+std::string HtmlUtf8(const std::string& utf8) {
     std::string text;
-    for (char c : Cp1251ToUtf8(cp1251)) {
+    for (char c : utf8) {
         switch (c) {
             case '&': text += "&amp;"; break;
             case '<': text += "&lt;"; break;
@@ -76,13 +76,28 @@ std::string Html(const std::string& cp1251) {
     return text;
 }
 
+std::string Html(const std::string& cp1251) { return HtmlUtf8(Cp1251ToUtf8(cp1251)); }
+
 std::string Pixels(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", value);
     return text;
 }
 
-bool IsNumberText(const std::string& text) { return text != kOverflowText && text != kNoDataText; }
+// A number as the page shows it: digits grouped by thousands with a narrow no-break space
+// (U+202F, which CP1251 lacks), 645 918; any other text as it is.
+std::string PageNumber(const std::string& text) {
+    if (!IsNumberText(text)) return Html(text);
+    std::size_t start = text[0] == '-' ? 1 : 0;
+    std::size_t end = std::min(text.find('.'), text.size());
+    std::string out = text.substr(0, start);
+    for (std::size_t i = start; i < end; ++i) {
+        out += text[i];
+        std::size_t left = end - i - 1;
+        if (left > 0 && left % 3 == 0) out += "\xE2\x80\xAF";
+    }
+    return out + text.substr(end);
+}
 
 bool IsLossText(const std::string& text) { return !text.empty() && text[0] == '-'; }
 
@@ -91,7 +106,7 @@ std::string NumberCell(const std::string& text) {
     if (IsLossText(text)) cell += " loss";
     cell += "\"";
     if (IsNumberText(text)) cell += " data-v=\"" + Html(text) + "\"";
-    return cell + ">" + Html(text) + "</td>";
+    return cell + ">" + PageNumber(text) + "</td>";
 }
 
 std::string Table(const std::vector<ReportRow>& rows) {
@@ -134,11 +149,11 @@ std::string Chart(const std::vector<ReportRow>& rows) {
             double value = row.ChainIncome.Value, width = std::abs(value) * scale;
             svg += "<rect class=\"bar " + kind + "\" x=\"" + Pixels(value < 0 ? zero - width : zero) + "\" y=\"" +
                    Pixels(top) + "\" width=\"" + Pixels(width) + "\" height=\"" + Pixels(kBarHeight) + "\"><title>" +
-                   Html(row.Name) + ": " + Html(income) + "</title></rect>";
+                   Html(row.Name) + ": " + PageNumber(income) + "</title></rect>";
             if (value > 0) valueLeft += width;
         }
         svg += "<text class=\"value " + kind + "\" x=\"" + Pixels(valueLeft + 5) + "\" y=\"" + Pixels(baseline) + "\">" +
-               Html(income) + "</text>\n";
+               PageNumber(income) + "</text>\n";
     }
     svg += "<line class=\"axis\" x1=\"" + Pixels(zero) + "\" y1=\"0\" x2=\"" + Pixels(zero) + "\" y2=\"" +
            Pixels(height) + "\"/>\n";
@@ -147,15 +162,17 @@ std::string Chart(const std::vector<ReportRow>& rows) {
 
 }  // namespace
 
-std::string HtmlReport(const std::vector<ReportRow>& rows, PriceLevel level) {
-    std::string settings = std::string("Цены ресурсов и продажи продукта: ") + LevelWords(level, true) +
-                           ". Все фабрики поддержки включены, их продукты передаются по себестоимости, но не ниже "
-                           "минимальной цены. " +
+std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& setting, const BookNote* book) {
+    std::string settings = std::string("Цены ресурсов и продажи продукта: ") + LevelWords(setting.Resources, true) +
+                           ". Все фабрики поддержки включены" +
+                           (setting.Manual ? "; все цены выставляются вручную, цены передачи не подставляются. "
+                                           : ", их продукты передаются по себестоимости, но не ниже минимальной цены. ") +
                            FormatInts("Фабрик в отчете: %d.", static_cast<std::int32_t>(rows.size()));
     std::string html = "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
                        Html("Производственные цепочки Kelm") + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
     html += "<h1>" + Html("Производственные цепочки Kelm") + "</h1>\n<p>" + Html(settings) + "</p>\n";
+    if (book) html += "<p class=\"book\">" + HtmlUtf8(BookHeading(*book)) + "</p>\n";
     html += "<h2>" + Html("Доход цепочки за сутки") + "</h2>\n" + Chart(rows);
     html += "<h2>" + Html("Результаты расчета") + "</h2>\n<p>" +
             Html("Щелчок по заголовку столбца сортирует таблицу.") + "</p>\n" + Table(rows);

@@ -2,11 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "calc/price_level.h"
+#include "book_note.h"
 #include "chain_report.h"
 
 // The report as one self-contained page (UTF-8): the ranking table with columns that sort
 // on a click, and a bar chart of the chain incomes per day, losses in their own colour.
 // Inline CSS, SVG and a few lines of script; nothing is fetched. Opening the page with
-// "#sort=N" sorts by column N as a click on its header would.
-std::string HtmlReport(const std::vector<ReportRow>& rows, PriceLevel level);
+// "#sort=N" sorts by column N as a click on its header would. Numbers are grouped by
+// thousands with a narrow no-break space; a page made with a price book says so.
+std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& setting, const BookNote* book);

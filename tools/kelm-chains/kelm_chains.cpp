@@ -4,8 +4,11 @@
 #include <optional>
 #include <utility>
 
-#include "calc/price_level.h"
+#include "book_note.h"
+#include "book_template.h"
+#include "calc/price_book.h"
 #include "calc/table_check.h"
+#include "chain_diff.h"
 #include "chain_explain.h"
 #include "chain_levels.h"
 #include "chain_report.h"
@@ -15,213 +18,17 @@
 #include "kelm_version.h"
 #include "report_formats.h"
 #include "report_output.h"
+#include "table_diff.h"
+#include "tool_options.h"
 #include "tool_platform.h"
 #include "toolkit/cp1251.h"
+#include "toolkit/file_bytes.h"
 #include "toolkit/text_convert.h"
 
 namespace {
 
-constexpr const char* kHelp =
-    "kelm-chains — производственные цепочки Kelm из командной строки.\n"
-    "\n"
-    "  kelm-chains check [--tables ПАПКА]\n"
-    "      Проверяет таблицы и выводит каждую ошибку и каждое предупреждение в виде\n"
-    "      ФАЙЛ:СТРОКА: сообщение, затем итог. Предупреждение — данные странные, но\n"
-    "      цепочка считается так, как записана. Код выхода: 0 — ошибок нет (могут быть\n"
-    "      предупреждения), 1 — ошибки есть, 2 — неверная команда.\n"
-    "\n"
-    "  kelm-chains report [--tables ПАПКА] [--level min|avg|max] [--format text|csv|json|html]\n"
-    "                     [--sort list|income] [--output ФАЙЛ]\n"
-    "      Результаты расчета для каждой фабрики списка с полной цепочкой, как их\n"
-    "      показывает окно: цены уровня --level (min — минимальные, avg — средние,\n"
-    "      max — максимальные; по умолчанию avg), все фабрики поддержки включены,\n"
-    "      цены выставляются автоматически.\n"
-    "      --format text — таблица (по умолчанию), csv — строки через «;», json — массив,\n"
-    "      html — страница с таблицей и диаграммой дохода цепочек.\n"
-    "      --sort list — в порядке списка фабрик (по умолчанию), income — по доходу\n"
-    "      цепочки за сутки, от большего к меньшему.\n"
-    "      Код выхода: 0 — отчет выведен, 1 — таблицы не прочитаны или нет ни одной\n"
-    "      полной цепочки, 2 — неверная команда или файл не записан.\n"
-    "\n"
-    "  kelm-chains explain ПУНКТ [--tables ПАПКА] [--level min|avg|max] [--format text|json]\n"
-    "                     [--output ФАЙЛ]\n"
-    "      Расчет одной цепочки по шагам, как его делает окно после двух кнопок цен\n"
-    "      уровня --level и «Расчет». ПУНКТ — номер фабрики в списке, от 0 до 95 (столбец\n"
-    "      «Пункт» отчета). Последние семь чисел — результаты расчета, как в report.\n"
-    "\n"
-    "  kelm-chains levels [--tables ПАПКА] [--format text|csv|json] [--sort list|income]\n"
-    "                     [--output ФАЙЛ]\n"
-    "      Доход цепочки за сутки для каждой фабрики при всех девяти сочетаниях уровней\n"
-    "      цен ресурсов и продажи, и безубыточная цена: наименьшая цена продажи главного\n"
-    "      продукта, при которой доход цепочки не меньше 0 (ресурсы по средним ценам).\n"
-    "      --sort income — по доходу при средних ценах, от большего к меньшему.\n"
-    "\n"
-    "  kelm-chains --help      эта справка\n"
-    "  kelm-chains --version   версия программы\n"
-    "\n"
-    "ПАПКА содержит wares.csv и stations.csv; по умолчанию это tables в текущей папке.\n"
-    "--output ФАЙЛ — записать вывод в файл, а не на экран; файл csv начинается с метки\n"
-    "UTF-8, чтобы Excel прочитал буквы и столбцы. Файл записывается целиком или никак.\n";
-
-enum class Command { Check, Report, Explain, Levels, Help, Version };
-enum class Format { Text, Csv, Json, Html };
-
-struct Options {
-    Command Action = Command::Help;
-    NativePath Tables = NativePath() / kTablesFolder;
-    PriceLevel Level = PriceLevel::Average;
-    Format ReportFormat = Format::Text;
-    bool SortByIncome = false;
-    int Item = -1;  // explain: the combo-box index
-    std::optional<NativePath> OutputFile;
-};
-
-struct NamedCommand {
-    const char* Name;
-    Command Action;
-    std::vector<std::string> Options;  // besides --tables
-    std::vector<std::pair<std::string, Format>> Formats;
-};
-
-const std::vector<NamedCommand>& Commands() {
-    static const std::vector<NamedCommand> commands = {
-        {"check", Command::Check, {}, {}},
-        {"report", Command::Report, {"--level", "--format", "--sort", "--output"},
-         {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}}},
-        {"explain", Command::Explain, {"--level", "--format", "--output"},
-         {{"text", Format::Text}, {"json", Format::Json}}},
-        {"levels", Command::Levels, {"--format", "--sort", "--output"},
-         {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}}},
-    };
-    return commands;
-}
-
-// "a, b или c".
-std::string Alternatives(const std::vector<std::string>& names) {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " или " : ", ") + names[i];
-    return text;
-}
-
-std::string CommandNames() {
-    std::vector<std::string> names;
-    for (const NamedCommand& command : Commands()) names.push_back(command.Name);
-    return Alternatives(names);
-}
-
-// A list item as a whole decimal number in the list's range.
-std::optional<int> ParseItem(const std::string& text) {
-    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    int item = std::stoi(text);
-    return item < static_cast<int>(kFactoryCount) ? std::optional<int>(item) : std::nullopt;
-}
-
 // Text the tool writes itself is CP1251 like all program text; output is UTF-8.
 std::string Utf8(std::string_view cp1251) { return Cp1251ToUtf8(cp1251); }
-
-std::string Quoted(const std::string& argumentText) { return Utf8("«") + argumentText + Utf8("»"); }
-
-// Reads the options; on a usage error returns nothing and leaves the message (UTF-8) in
-// error. Folder and file names are kept as the platform gave them.
-std::optional<Options> ParseArguments(const std::vector<NativePath::String>& args, std::string& error) {
-    Options options;
-    if (args.empty()) {
-        error = Utf8("не указана команда: " + CommandNames());
-        return std::nullopt;
-    }
-    const std::string command = CommandLineText(args[0]);
-    if (command == "--help" || command == "-h") return options;
-    if (command == "--version") {
-        options.Action = Command::Version;
-        return options;
-    }
-    auto named = std::find_if(Commands().begin(), Commands().end(),
-                              [&](const NamedCommand& c) { return command == c.Name; });
-    if (named == Commands().end()) {
-        error = Utf8("неизвестная команда ") + Quoted(command) + Utf8(": нужна " + CommandNames());
-        return std::nullopt;
-    }
-    options.Action = named->Action;
-
-    bool explain = options.Action == Command::Explain;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        NativePath::String nativeName = args[i], nativeValue;
-        bool hasValue = false;
-        if (std::size_t equals = nativeName.find('=');
-            CommandLineText(nativeName).rfind("--", 0) == 0 && equals != NativePath::String::npos) {
-            nativeValue = nativeName.substr(equals + 1);
-            nativeName.resize(equals);
-            hasValue = true;
-        }
-        std::string name = CommandLineText(nativeName);
-        if (name == "--help" || name == "-h") {
-            options.Action = Command::Help;
-            return options;
-        }
-        if (explain && options.Item < 0 && name.rfind("--", 0) != 0) {
-            std::optional<int> item = ParseItem(name);
-            if (!item) {
-                error = Utf8("нет пункта ") + Quoted(name) + Utf8(FormatInts(": номера пунктов от 0 до %d",
-                                                                             static_cast<std::int32_t>(kFactoryCount) - 1));
-                return std::nullopt;
-            }
-            options.Item = *item;
-            continue;
-        }
-        bool known = name == "--tables" ||
-                     std::find(named->Options.begin(), named->Options.end(), name) != named->Options.end();
-        if (!known) {
-            error = Utf8("неизвестный параметр ") + Quoted(name) + Utf8(" команды ") + command;
-            return std::nullopt;
-        }
-        if (!hasValue) {
-            if (i + 1 == args.size()) {
-                error = Utf8("после ") + name + Utf8(" нужно значение");
-                return std::nullopt;
-            }
-            nativeValue = args[++i];
-        }
-        std::string value = CommandLineText(nativeValue);
-        auto bad = [&](const char* allowed) {
-            error = Utf8("неверное значение ") + Quoted(value) + Utf8(" для ") + name + Utf8(": можно ") + Utf8(allowed);
-            return std::nullopt;
-        };
-        if (name == "--tables") {
-            if (value.empty()) {
-                error = Utf8("после --tables нужна папка");
-                return std::nullopt;
-            }
-            options.Tables = NativePath(nativeValue);
-        } else if (name == "--output") {
-            if (value.empty()) {
-                error = Utf8("после --output нужен файл");
-                return std::nullopt;
-            }
-            options.OutputFile = NativePath(nativeValue);
-        } else if (name == "--level") {
-            if (value == "min") options.Level = PriceLevel::Minimum;
-            else if (value == "avg") options.Level = PriceLevel::Average;
-            else if (value == "max") options.Level = PriceLevel::Maximum;
-            else return bad("min, avg или max");
-        } else if (name == "--format") {
-            std::vector<std::string> names;
-            for (const auto& [formatName, format] : named->Formats) {
-                if (value == formatName) options.ReportFormat = format;
-                names.push_back(formatName);
-            }
-            if (std::find(names.begin(), names.end(), value) == names.end()) return bad(Alternatives(names).c_str());
-        } else {
-            if (value == "list") options.SortByIncome = false;
-            else if (value == "income") options.SortByIncome = true;
-            else return bad("list или income");
-        }
-    }
-    if (explain && options.Item < 0) {
-        error = Utf8("после explain нужен номер пункта");
-        return std::nullopt;
-    }
-    return options;
-}
 
 struct LoadedTables {
     Catalogue Tables;
@@ -268,15 +75,14 @@ int RunCheck(const Options& options, ToolOutput& output) {
 
 const std::string kPrefix = "kelm-chains: ";
 
-// The tables for a command that calculates: nothing, with the reason in output.Err, when
-// they cannot be read. A command over every chain needs at least one complete chain and
-// is told how many it leaves out.
-std::optional<LoadedTables> TablesToCalculate(const Options& options, ToolOutput& output, bool everyChain) {
-    if (!FolderExists(options.Tables)) {
-        output.Err += kPrefix + MissingFolderLine(options.Tables);
+// The tables of one folder, read whole: nothing, with the reason in output.Err, when the
+// folder or a file cannot be read.
+std::optional<LoadedTables> ReadableTables(const NativePath& folder, ToolOutput& output) {
+    if (!FolderExists(folder)) {
+        output.Err += kPrefix + MissingFolderLine(folder);
         return std::nullopt;
     }
-    LoadedTables loaded = LoadAndCheck(options.Tables);
+    LoadedTables loaded = LoadAndCheck(folder);
     bool unreadable = false;
     for (const TableSource* source : {&loaded.Report.Wares, &loaded.Report.Stations}) {
         if (source->Read) continue;
@@ -284,9 +90,15 @@ std::optional<LoadedTables> TablesToCalculate(const Options& options, ToolOutput
         unreadable = true;
     }
     if (unreadable) return std::nullopt;
-    if (!everyChain) return loaded;
+    return loaded;
+}
 
-    int complete = loaded.Check.CompleteCount();
+// The tables for a command over every chain: it needs at least one complete chain and is
+// told how many it leaves out.
+std::optional<LoadedTables> TablesForEveryChain(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = ReadableTables(options.Tables, output);
+    if (!loaded) return std::nullopt;
+    int complete = loaded->Check.CompleteCount();
     if (complete == 0) {
         output.Err += Utf8(kPrefix + "ни у одной фабрики списка нет полной цепочки; подробности: kelm-chains check\n");
         return std::nullopt;
@@ -299,46 +111,160 @@ std::optional<LoadedTables> TablesToCalculate(const Options& options, ToolOutput
     return loaded;
 }
 
+// The --prices book read against one version of the tables; each problem is a line
+// "FILE:LINE: message" in `problems`.
+std::optional<PriceBook> ReadBook(const NativePath& file, const LoadedTables& tables, std::vector<std::string>& problems) {
+    FileReader reader(file);
+    ByteBlock bytes;
+    std::size_t size = 0;
+    if (!reader.IsOpen() || !reader.ReadAll(bytes, size)) {
+        problems.push_back(kPrefix + PathText(file) + Utf8(": книга цен не найдена или не читается"));
+        return std::nullopt;
+    }
+    BookReading reading = ReadPriceBook({bytes.get(), size}, tables.Tables.Wares, tables.Report.Wares.Records);
+    for (const BookProblem& problem : reading.Problems)
+        problems.push_back(PathText(file) + ":" + std::to_string(problem.Line) + ": " + Utf8(problem.Message));
+    if (!reading.Problems.empty()) return std::nullopt;
+    return std::move(reading.Book);
+}
+
+void Tell(const std::vector<std::string>& lines, ToolOutput& output, const std::string& after = "") {
+    for (const std::string& line : lines) output.Err += line + after + "\n";
+}
+
+// The price setting of the options, the book read into `book` when there is one; false
+// when the book has problems.
+bool SettingOf(const Options& options, const LoadedTables& tables, std::optional<PriceBook>& book,
+               PriceSetting& setting, ToolOutput& output) {
+    setting = AtLevel(options.Level, PriceSetting{});
+    setting.Manual = options.Manual;
+    if (!options.PricesFile) return true;
+    std::vector<std::string> problems;
+    book = ReadBook(*options.PricesFile, tables, problems);
+    Tell(problems, output);
+    setting.Book = book ? &*book : nullptr;
+    return book.has_value();
+}
+
+std::optional<BookNote> NoteFor(const Options& options, const std::optional<PriceBook>& book, const LoadedTables& tables,
+                                const std::vector<bool>& bookUse) {
+    if (!book) return std::nullopt;
+    return NoteOf(PathText(*options.PricesFile), *book, tables.Tables.Wares, bookUse);
+}
+
+const BookNote* Pointer(const std::optional<BookNote>& note) { return note ? &*note : nullptr; }
+
 int RunReport(const Options& options, ToolOutput& output) {
-    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, true);
+    std::optional<LoadedTables> loaded = TablesForEveryChain(options, output);
     if (!loaded) return kExitProblems;
-    std::vector<ReportRow> rows = BuildReport(loaded->Tables, loaded->Check, options.Level);
+    std::optional<PriceBook> book;
+    PriceSetting setting;
+    if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
+    std::vector<bool> bookUse;
+    std::vector<ReportRow> rows = BuildReport(loaded->Tables, loaded->Check, setting, bookUse);
     if (options.SortByIncome) SortByChainIncome(rows);
-    switch (options.ReportFormat) {
-        case Format::Json: return DeliverReport(JsonReport(rows), options.OutputFile, false, output);
-        case Format::Csv: return DeliverReport(CsvReport(rows), options.OutputFile, true, output);
-        case Format::Html: return DeliverReport(HtmlReport(rows, options.Level), options.OutputFile, false, output);
+    std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
+    switch (options.OutputFormat) {
+        case Format::Json: return DeliverReport(JsonReport(rows, Pointer(note)), options.OutputFile, false, output);
+        case Format::Csv: return DeliverReport(CsvReport(rows, Pointer(note)), options.OutputFile, true, output);
+        case Format::Html:
+            return DeliverReport(HtmlReport(rows, setting, Pointer(note)), options.OutputFile, false, output);
         case Format::Text: break;
     }
-    return DeliverReport(TextReport(rows), options.OutputFile, false, output);
+    return DeliverReport(TextReport(rows, Pointer(note)), options.OutputFile, false, output);
 }
 
 int RunExplain(const Options& options, ToolOutput& output) {
-    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, false);
+    std::optional<LoadedTables> loaded = ReadableTables(options.Tables, output);
     if (!loaded) return kExitProblems;
+    std::optional<PriceBook> book;
+    PriceSetting setting;
+    if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
+    std::vector<bool> bookUse;
     std::optional<Explanation> explanation;
     if (loaded->Check.Complete[static_cast<std::size_t>(options.Item)])
-        explanation = ExplainChain(loaded->Tables, options.Item, options.Level);
+        explanation = ExplainChain(loaded->Tables, options.Item, setting, bookUse);
     if (!explanation) {
         output.Err += Utf8(kPrefix + FormatInts("у пункта %d неполная цепочка; подробности: kelm-chains check\n",
                                                static_cast<std::int32_t>(options.Item)));
         return kExitProblems;
     }
-    std::string text =
-        options.ReportFormat == Format::Json ? ExplanationJson(*explanation) : ExplanationText(*explanation);
+    std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
+    std::string text = options.OutputFormat == Format::Json ? ExplanationJson(*explanation, Pointer(note))
+                                                            : ExplanationText(*explanation, Pointer(note));
     return DeliverReport(text, options.OutputFile, false, output);
 }
 
 int RunLevels(const Options& options, ToolOutput& output) {
-    std::optional<LoadedTables> loaded = TablesToCalculate(options, output, true);
+    std::optional<LoadedTables> loaded = TablesForEveryChain(options, output);
     if (!loaded) return kExitProblems;
-    std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check);
+    std::optional<PriceBook> book;
+    PriceSetting setting;
+    if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
+    std::vector<bool> bookUse;
+    std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check, setting, bookUse);
     if (options.SortByIncome) SortByAverageIncome(rows);
-    switch (options.ReportFormat) {
-        case Format::Json: return DeliverReport(LevelsJson(rows), options.OutputFile, false, output);
-        case Format::Csv: return DeliverReport(LevelsCsv(rows), options.OutputFile, true, output);
-        default: return DeliverReport(LevelsText(rows), options.OutputFile, false, output);
+    std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
+    switch (options.OutputFormat) {
+        case Format::Json: return DeliverReport(LevelsJson(rows, Pointer(note)), options.OutputFile, false, output);
+        case Format::Csv: return DeliverReport(LevelsCsv(rows, Pointer(note)), options.OutputFile, true, output);
+        default: return DeliverReport(LevelsText(rows, Pointer(note)), options.OutputFile, false, output);
     }
+}
+
+int RunPrices(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = ReadableTables(options.Tables, output);
+    if (!loaded) return kExitProblems;
+    return DeliverReport(BookTemplate(loaded->Tables, loaded->Report, options.Level), options.OutputFile, true, output);
+}
+
+int RunDiff(const Options& options, ToolOutput& output) {
+    std::array<std::optional<LoadedTables>, 2> versions;
+    for (std::size_t v = 0; v < 2; ++v) versions[v] = ReadableTables(options.Versions[v], output);
+    if (!versions[0] || !versions[1]) return kExitUsage;
+
+    // The book names wares, so it is read against each version; what only the new
+    // version finds wrong says so.
+    std::array<std::optional<PriceBook>, 2> books;
+    std::array<PriceSetting, 2> settings;
+    std::array<std::vector<std::string>, 2> problems;
+    for (std::size_t v = 0; v < 2; ++v) {
+        settings[v] = AtLevel(options.Level, PriceSetting{});
+        settings[v].Manual = options.Manual;
+        if (!options.PricesFile) continue;
+        books[v] = ReadBook(*options.PricesFile, *versions[v], problems[v]);
+        settings[v].Book = books[v] ? &*books[v] : nullptr;
+    }
+    std::erase_if(problems[1], [&](const std::string& line) {
+        return std::find(problems[0].begin(), problems[0].end(), line) != problems[0].end();
+    });
+    Tell(problems[0], output);
+    Tell(problems[1], output, Utf8(" (в новых таблицах)"));
+    if (options.PricesFile && (!books[0] || !books[1])) return kExitUsage;
+
+    TablesDiff diff;
+    diff.Level = options.Level;
+    diff.Manual = options.Manual;
+    std::array<std::vector<ReportRow>, 2> rows;
+    std::vector<bool> bookUse;
+    for (std::size_t v = 0; v < 2; ++v) {
+        const LoadedTables& tables = *versions[v];
+        diff.Folders[v] = PathText(options.Versions[v]);
+        diff.Files[v] = {PathText(tables.Report.Wares.Path), PathText(tables.Report.Stations.Path)};
+        bookUse.clear();
+        rows[v] = BuildReport(tables.Tables, tables.Check, settings[v], bookUse);
+    }
+    diff.Records = DiffTables(versions[0]->Tables, versions[0]->Report, versions[1]->Tables, versions[1]->Report);
+    diff.Chains = DiffChains(rows[0], rows[1]);
+    std::optional<BookNote> note = NoteFor(options, books[1], *versions[1], bookUse);
+    diff.Book = Pointer(note);
+
+    std::string text = options.OutputFormat == Format::Json  ? DiffJson(diff)
+                       : options.OutputFormat == Format::Csv ? DiffCsv(diff)
+                                                             : DiffText(diff);
+    int delivered = DeliverReport(text, options.OutputFile, options.OutputFormat == Format::Csv, output);
+    if (delivered != kExitOk) return delivered;
+    return diff.Empty() ? kExitOk : kExitProblems;
 }
 
 }  // namespace
@@ -351,12 +277,14 @@ int RunKelmChains(const std::vector<NativePath::String>& args, ToolOutput& outpu
         return kExitUsage;
     }
     switch (options->Action) {
-        case Command::Help: output.Out += Utf8(kHelp); return kExitOk;
+        case Command::Help: output.Out += HelpText(); return kExitOk;
         case Command::Version: output.Out += "kelm-chains " KELM_VERSION_TEXT "\n"; return kExitOk;
         case Command::Check: return RunCheck(*options, output);
         case Command::Report: return RunReport(*options, output);
         case Command::Explain: return RunExplain(*options, output);
         case Command::Levels: return RunLevels(*options, output);
+        case Command::Prices: return RunPrices(*options, output);
+        case Command::Diff: return RunDiff(*options, output);
     }
     return kExitUsage;
 }

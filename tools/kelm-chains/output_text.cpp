@@ -1,7 +1,6 @@
 #include "output_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "toolkit/cp1251.h"
 
@@ -21,32 +20,6 @@ const char* LevelWords(PriceLevel level, bool plural) {
         case PriceLevel::Average: break;
     }
     return plural ? "средние" : "средняя";
-}
-
-std::string JsonString(const std::string& cp1251) {
-    std::string text = "\"";
-    for (char c : Cp1251ToUtf8(cp1251)) {
-        unsigned char code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            text += '\\';
-            text += c;
-        } else if (code < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
-            text += escaped;
-        } else {
-            text += c;
-        }
-    }
-    return text + "\"";
-}
-
-std::string CsvField(const std::string& cp1251) {
-    std::string text = Cp1251ToUtf8(cp1251);
-    if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned) {
@@ -73,4 +46,15 @@ std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std
         text += Cp1251ToUtf8(line) + "\n";
     }
     return text;
+}
+
+bool IsNumberText(const std::string& text) {
+    std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    std::size_t point = text.find('.', start);
+    std::string whole = text.substr(start, point == std::string::npos ? std::string::npos : point - start);
+    std::string fraction = point == std::string::npos ? "0" : text.substr(point + 1);
+    auto digits = [](const std::string& part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string::npos;
+    };
+    return digits(whole) && digits(fraction);
 }

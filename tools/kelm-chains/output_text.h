@@ -19,20 +19,11 @@ const char* LevelKey(PriceLevel level);
 // the sale price ("средняя").
 const char* LevelWords(PriceLevel level, bool plural);
 
-// A JSON string literal, quotes included.
-std::string JsonString(const std::string& cp1251);
-// A JSON array of strings.
-template <std::size_t N>
-std::string JsonArray(const std::array<std::string, N>& texts) {
-    std::string text = "[";
-    for (std::size_t i = 0; i < N; ++i) text += (i ? ", " : "") + JsonString(texts[i]);
-    return text + "]";
-}
-
-// A CSV field, quoted when it holds ";", a quote or a line break.
-std::string CsvField(const std::string& cp1251);
-
 // Rows of cells as columns for a terminal, two blanks apart: the columns named in
 // leftAligned flush left, the others (numbers) flush right; every line ends with "\n".
 // Control characters show as blanks, so a name cannot break a line.
 std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned);
+
+// Whether text is a decimal number as the program writes one: an optional "-", digits,
+// and an optional fraction. Not a fault text such as "переполнение".
+bool IsNumberText(const std::string& text);

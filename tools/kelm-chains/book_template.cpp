@@ -1,0 +1,36 @@
+#include "book_template.h"
+
+#include "calc/price_book.h"
+#include "output_text.h"
+#include "toolkit/cp1251.h"
+#include "toolkit/text_convert.h"
+
+std::string BookTemplate(const Catalogue& tables, const LoadReport& report, PriceLevel level) {
+    std::map<std::string, std::vector<std::int32_t>> shared = SharedWareNames(tables.Wares);
+    std::string text = std::string("// Книга цен для kelm-chains --prices: цены товаров уровня «") + LevelWords(level, true) +
+                       "».\n// Строка: товар;цена, цена — целое число от 0 до 2147483647. После // — комментарий.\n"
+                       "// Лишние строки можно удалить: цену товара без строки ставит кнопка уровня.\n";
+    for (std::size_t i = 0; i < tables.Wares.size(); ++i) {
+        const Ware& ware = tables.Wares[i];
+        std::string name(TrimBlanks(ware.Name));
+        std::int32_t index = static_cast<std::int32_t>(i);
+        if (name.empty()) {
+            text += FormatInts("// товар № %d без названия\n", index);
+            continue;
+        }
+        std::string line = name + ";" + IntToText(PriceAt(ware, level)) +
+                           FormatInts(" // мин. %d, макс. %d", ware.MinPrice, ware.MaxPrice);
+        auto twins = shared.find(name);
+        if (twins != shared.end()) {
+            std::string lines;
+            for (std::int32_t twin : twins->second) {
+                int fileLine = report.Wares.Records[static_cast<std::size_t>(twin)].FileLine;
+                lines += (lines.empty() ? "" : ", ") + (fileLine > 0 ? IntToText(fileLine) : "?");
+            }
+            line = "// " + line + "; по названию не задать: так называются товары в строках " + lines + " файла " +
+                   std::string(kWaresFile);
+        }
+        text += line + "\n";
+    }
+    return Cp1251ToUtf8(text);
+}
