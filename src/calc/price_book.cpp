@@ -36,16 +36,6 @@ std::string Enumeration(const std::vector<std::string>& items) {
     return text;
 }
 
-std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vector<RecordSource>& wareLines) {
-    std::vector<std::string> lines;
-    for (std::int32_t ware : wares) {
-        std::size_t index = static_cast<std::size_t>(ware);
-        int line = index < wareLines.size() ? wareLines[index].FileLine : 0;
-        lines.push_back(line > 0 ? IntToText(line) : FormatInts("(запись № %d)", ware));
-    }
-    return "в строках " + Enumeration(lines) + " файла " + std::string(kWaresFile);
-}
-
 // The price written after ";", or the reason it is not one.
 std::optional<std::int32_t> ReadPrice(std::string_view text, std::string& problem) {
     const std::string range = ": нужно целое число от 0 до 2147483647";
@@ -81,6 +71,16 @@ std::int32_t IndexOf(const Catalogue& catalogue, const Ware* ware) {
 std::string BookText(std::string_view bytes) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) return Utf8ToCp1251(bytes.substr(kByteOrderMark.size()));
     return IsUtf8(bytes) ? Utf8ToCp1251(bytes) : std::string(bytes);
+}
+
+std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vector<RecordSource>& wareLines) {
+    std::vector<std::string> lines;
+    for (std::int32_t ware : wares) {
+        std::size_t index = static_cast<std::size_t>(ware);
+        int line = index < wareLines.size() ? wareLines[index].FileLine : 0;
+        lines.push_back(line > 0 ? IntToText(line) : FormatInts("(запись № %d)", ware));
+    }
+    return "в строках " + Enumeration(lines) + " файла " + std::string(kWaresFile);
 }
 
 std::map<std::string, std::vector<std::int32_t>> SharedWareNames(const WareTable& wares) {

@@ -48,6 +48,9 @@ BookReading ReadPriceBook(std::string_view bytes, const WareTable& wares, const 
 // that name; wares with an empty name are left out.
 std::map<std::string, std::vector<std::int32_t>> SharedWareNames(const WareTable& wares);
 
+// "в строках 8 и 12 файла wares.csv": where the given wares stand in the file.
+std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vector<RecordSource>& wareLines);
+
 // After the price buttons of item `item`: wherever they put a price of a ware that is in
 // the book, types the book's price instead. That is every resource cell that holds a
 // ware, each sale-price box, and the main rows the product button copies the supports'

@@ -21,15 +21,9 @@ std::string BookTemplate(const Catalogue& tables, const LoadReport& report, Pric
         std::string line = name + ";" + IntToText(PriceAt(ware, level)) +
                            FormatInts(" // мин. %d, макс. %d", ware.MinPrice, ware.MaxPrice);
         auto twins = shared.find(name);
-        if (twins != shared.end()) {
-            std::string lines;
-            for (std::int32_t twin : twins->second) {
-                int fileLine = report.Wares.Records[static_cast<std::size_t>(twin)].FileLine;
-                lines += (lines.empty() ? "" : ", ") + (fileLine > 0 ? IntToText(fileLine) : "?");
-            }
-            line = "// " + line + "; по названию не задать: так называются товары в строках " + lines + " файла " +
-                   std::string(kWaresFile);
-        }
+        if (twins != shared.end())
+            line = "// " + line + "; по названию не задать: так называются товары " +
+                   WareLinesText(twins->second, report.Wares.Records);
         text += line + "\n";
     }
     return Cp1251ToUtf8(text);

@@ -1,0 +1,199 @@
+// kelm-chains diff, and the CSV every command writes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/chain_results.h"
+#include "chains/example_tables.h"
+#include "csv_writer.h"
+#include "data/table_loader.h"
+
+namespace {
+
+using namespace example;
+
+const std::filesystem::path kShipped = std::filesystem::path(KELM_SOURCE_DIR) / "tables";
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Replaces field `field` (from 0) of file line `line` (from 1) of a CP1251 table file.
+void ChangeField(const std::filesystem::path& file, int line, std::size_t field, const std::string& value) {
+    std::string text = ReadBytes(file);
+    std::size_t start = 0;
+    for (int k = 1; k < line; ++k) start = text.find("\r\n", start) + 2;
+    for (std::size_t k = 0; k < field; ++k) start = text.find(';', start) + 1;
+    std::size_t end = text.find_first_of(";/\r", start);
+    text.replace(start, end - start, value);
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+// Each report line of a JSON report by item.
+std::map<std::string, std::string> ByItem(const std::string& json) {
+    std::map<std::string, std::string> rows;
+    for (const std::string& line : Lines(json))
+        if (line.find("\"item\": ") != std::string::npos) rows[JsonField(line, "item")] = line;
+    return rows;
+}
+
+TEST(KelmChainsDiff, ShippedTablesAgainstACopyWithOnePriceOneQuantityAndOneSupportChanged) {
+    TempFolder folder;
+    const std::filesystem::path copy = folder.Path() / "new";
+    std::filesystem::create_directories(copy);
+    for (const char* file : {"wares.csv", "stations.csv"}) std::filesystem::copy_file(kShipped / file, copy / file);
+    Catalogue shipped;
+    LoadReport report = LoadTables(NativeOf(kShipped), shipped);
+    const int oreLine = report.Wares.Records[0].FileLine, stationLine = report.Stations.Records[19].FileLine;
+    const int supportLine = report.Stations.Records[59].FileLine;
+    ChangeField(copy / "wares.csv", oreLine, 2, std::to_string(shipped.Wares[0].AvgPrice + 5));
+    ChangeField(copy / "stations.csv", stationLine, 6, std::to_string(shipped.Stations[19].ResourceAmounts[0] + 5));
+    ChangeField(copy / "stations.csv", supportLine, 11, "3");
+
+    const std::string oldPath = Utf8Path(kShipped), newPath = Utf8Path(copy);
+    ToolRun text = Tool({"diff", oldPath, newPath});
+    ASSERT_EQ(text.ExitCode, kExitProblems) << text.Output.Err;
+    std::vector<std::string> lines = Lines(text.Output.Out);
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(lines[2], Utf8("Изменения таблиц: 3"));
+    auto place = [](const std::string& folder, const char* file, int line) {
+        return folder + "/" + file + ":" + std::to_string(line);
+    };
+    EXPECT_EQ(lines[3], place(newPath, "wares.csv", oreLine) + Utf8(": товар № 0 (" + shipped.Wares[0].Name +
+                                                                     "): средняя цена: ") +
+                            std::to_string(shipped.Wares[0].AvgPrice) + " \xE2\x86\x92 " +
+                            std::to_string(shipped.Wares[0].AvgPrice + 5) + Utf8(" (было: ") +
+                            place(oldPath, "wares.csv", oreLine) + ")");
+    EXPECT_NE(lines[4].find(Utf8("количество ресурса 1: ")), std::string::npos) << lines[4];
+    EXPECT_EQ(lines[5].rfind(place(newPath, "stations.csv", supportLine) + Utf8(": фабрика № 59 ("), 0), 0u);
+    EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2 (№): ") + std::to_string(shipped.Stations[59].Supports[1]) +
+                            " \xE2\x86\x92 3"),
+              std::string::npos)
+        << lines[5];
+
+    // Every chain whose results differ between the two reports is listed, with the incomes
+    // of the reports, largest change first.
+    std::map<std::string, std::string> before = ByItem(Tool({"report", "--tables", oldPath, "--format", "json"}).Output.Out);
+    std::map<std::string, std::string> after = ByItem(Tool({"report", "--tables", newPath, "--format", "json"}).Output.Out);
+    ASSERT_EQ(before.size(), 96u);
+    std::set<std::string> changed;
+    for (const auto& [item, line] : before)
+        for (const ResultDescription& result : kChainResults)
+            if (JsonField(line, result.Key) != JsonField(after[item], result.Key)) changed.insert(item);
+    ToolRun json = Tool({"diff", oldPath, newPath, "--format", "json"});
+    ASSERT_EQ(json.ExitCode, kExitProblems);
+    std::map<std::string, std::string> listed = ByItem(json.Output.Out);
+    EXPECT_EQ(listed.size(), changed.size());
+    EXPECT_GE(changed.size(), 2u);
+    double previous = INFINITY;
+    for (const std::string& line : Lines(json.Output.Out)) {
+        if (line.find("\"old_chain_income\"") == std::string::npos) continue;
+        std::string item = JsonField(line, "item");
+        EXPECT_TRUE(changed.count(item)) << line;
+        std::string oldIncome = JsonField(line, "old_chain_income"), newIncome = JsonField(line, "new_chain_income");
+        EXPECT_EQ(oldIncome, JsonField(before[item], "chain_income"));
+        EXPECT_EQ(newIncome, JsonField(after[item], "chain_income"));
+        double difference = std::stod(JsonField(line, "difference").substr(1));
+        EXPECT_EQ(difference, std::stod(newIncome.substr(1)) - std::stod(oldIncome.substr(1))) << line;
+        EXPECT_LE(std::fabs(difference), previous);
+        previous = std::fabs(difference);
+    }
+}
+
+TEST(KelmChainsDiff, AFolderAgainstItselfListsNothing) {
+    const std::string path = Utf8Path(kShipped);
+    ToolRun text = Tool({"diff", path, path, "--level", "max"});
+    EXPECT_EQ(text.ExitCode, kExitOk);
+    EXPECT_EQ(text.Output.Out, Utf8("Было: " + path + ", стало: " + path +
+                                    ". Цены ресурсов и продажи: максимальные.\nРазличий нет.\n"));
+    ToolRun csv = Tool({"diff", path, path, "--format", "csv"});
+    EXPECT_EQ(csv.ExitCode, kExitOk);
+    EXPECT_EQ(Lines(csv.Output.Out).size(), 1u);
+    ToolRun json = Tool({"diff", path, path, "--format", "json"});
+    EXPECT_EQ(json.ExitCode, kExitOk);
+    for (const char* empty : {"\"wares\": []", "\"stations\": []", "\"chains\": []"})
+        EXPECT_NE(json.Output.Out.find(empty), std::string::npos) << empty;
+}
+
+using KelmChainsDiffExample = ToolTest;
+
+TEST_F(KelmChainsDiffExample, RecordsAddedAndChainsThatBecameIncompleteComeFirst) {
+    std::string oldPath = Write("old");
+    tables.Wares.push_back("Новинка;1;2;3;1;00:01:00");
+    tables.Stations[50] = "Завод;0;3;4;1;3;5;2;1;0;0;500;2";  // item 25 loses its support 2
+    tables.Stations[3] = "Завод;0;3;4;1;3;6;2;1;0;0;1;2";     // item 0 needs one more ore
+    std::string newPath = Write("new");
+    ToolRun run = Tool({"diff", oldPath, newPath});
+    EXPECT_EQ(run.ExitCode, kExitProblems);
+    std::vector<std::string> lines = Lines(run.Output.Out);
+    ASSERT_EQ(lines.size(), 11u) << run.Output.Out;
+    EXPECT_EQ(lines[3], newPath + Utf8("/wares.csv:12: товар № 9 (Новинка) добавлен"));
+    EXPECT_EQ(lines[9].rfind("   25  ", 0), 0u) << lines[9];
+    EXPECT_NE(lines[9].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[9];
+    EXPECT_EQ(lines[10].rfind("    0  ", 0), 0u) << lines[10];
+    EXPECT_EQ(lines[10].substr(lines[10].rfind(' ') + 1), "-2880");  // 20 more a cycle, 144 cycles a day
+
+    ToolRun missing = Tool({"diff", oldPath, Utf8Path(folder.Path() / "nowhere")});
+    EXPECT_EQ(missing.ExitCode, kExitUsage);
+    EXPECT_EQ(missing.Output.Out, "");
+    EXPECT_EQ(missing.Output.Err, "kelm-chains: " + Utf8Path(folder.Path() / "nowhere") + Utf8(": папка не найдена\n"));
+}
+
+TEST(CsvWriter, TextThatAFormulaWouldStartIsKeptAsText) {
+    for (const char* text : {"=1+2*3", "+7", "-2+3", "@SUM(A1)", "\tTab", "\rCR"}) {
+        CsvWriter csv;
+        csv.Text(text).Value(text).EndRow();
+        std::string quoted = std::string("\"'") + text + "\"";
+        EXPECT_EQ(csv.Result(), quoted + ";" + quoted + "\n") << text;
+    }
+    CsvWriter csv;
+    csv.Value("-2500").Value("12.25").Number(-7).Text("a;b").Text("a \"b\"").EndRow();
+    EXPECT_EQ(csv.Result(), "-2500;12.25;-7;\"a;b\";\"a \"\"b\"\"\"\n");
+}
+
+TEST_F(KelmChainsDiffExample, EveryCsvKeepsNamesThatLookLikeFormulasAsText) {
+    tables.Stations[0] = "=HYPERLINK(\"x\");1;2;5;2;0;10;1;0;0;0;0;0";  // support 1 of every chain
+    tables.Stations[3] = "=1+2*3;0;3;4;1;3;5;2;1;0;0;1;2";
+    tables.Stations[4] = "+7;0;3;4;1;3;500;2;1;0;0;1;2";  // and it loses
+    tables.Stations[5] = "-2+3;0;3;4;1;3;5;2;1;0;0;1;2";
+    tables.Stations[6] = "@SUM(A1);0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string oldPath = Write("old");
+    tables.Stations[7] = "=cmd|' /C calc'!A0;0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string newPath = Write("new");
+    const std::vector<std::string> guarded = {"\"'=1+2*3\"", "\"'+7\"", "\"'-2+3\"", "\"'@SUM(A1)\""};
+
+    std::vector<std::string> report = Lines(Tool({"report", "--tables", oldPath, "--format", "csv"}).Output.Out);
+    std::vector<std::string> levels = Lines(Tool({"levels", "--tables", oldPath, "--format", "csv"}).Output.Out);
+    ASSERT_EQ(report.size(), 97u);
+    ASSERT_EQ(levels.size(), 97u);
+    for (std::size_t k = 0; k < guarded.size(); ++k) {
+        EXPECT_EQ(report[k + 1].rfind(std::to_string(k) + ";" + std::to_string(k + 3) + ";" + guarded[k] +
+                                          ";\"'=HYPERLINK(\"\"x\"\")\";", 0),
+                  0u)
+            << report[k + 1];
+        EXPECT_EQ(levels[k + 1].rfind(std::to_string(k) + ";" + std::to_string(k + 3) + ";" + guarded[k] + ";", 0), 0u)
+            << levels[k + 1];
+    }
+    EXPECT_NE(report[2].find(";-"), std::string::npos) << "a loss stays a number";
+
+    ToolRun diff = Tool({"diff", oldPath, newPath, "--format", "csv"});
+    ASSERT_EQ(diff.ExitCode, kExitProblems);
+    std::vector<std::string> lines = Lines(diff.Output.Out);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1].rfind("stations;7;\"'=cmd|' /C calc'!A0\";changed;name;" + Utf8("Завод") +
+                                 ";\"'=cmd|' /C calc'!A0\";;",
+                             0),
+              0u)
+        << lines[1];
+}
+
+}  // namespace
