@@ -26,7 +26,10 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string Quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
+std::string Quoted(std::string_view text) {
+    std::string quoted = "«";
+    return quoted.append(text).append("»");
+}
 
 // "12", "12 и 40", "12, 40 и 55".
 std::string Enumeration(const std::vector<std::string>& items) {

@@ -65,16 +65,16 @@ TEST(KelmChainsDiff, ShippedTablesAgainstACopyWithOnePriceOneQuantityAndOneSuppo
     std::vector<std::string> lines = Lines(text.Output.Out);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[2], Utf8("Изменения таблиц: 3"));
-    auto place = [](const std::string& folder, const char* file, int line) {
-        return folder + "/" + file + ":" + std::to_string(line);
+    auto place = [](const std::filesystem::path& folder, const char* file, int line) {
+        return Utf8Path(folder / file) + ":" + std::to_string(line);
     };
-    EXPECT_EQ(lines[3], place(newPath, "wares.csv", oreLine) + Utf8(": товар № 0 (" + shipped.Wares[0].Name +
+    EXPECT_EQ(lines[3], place(copy, "wares.csv", oreLine) + Utf8(": товар № 0 (" + shipped.Wares[0].Name +
                                                                      "): средняя цена: ") +
                             std::to_string(shipped.Wares[0].AvgPrice) + " \xE2\x86\x92 " +
                             std::to_string(shipped.Wares[0].AvgPrice + 5) + Utf8(" (было: ") +
-                            place(oldPath, "wares.csv", oreLine) + ")");
+                            place(kShipped, "wares.csv", oreLine) + ")");
     EXPECT_NE(lines[4].find(Utf8("количество ресурса 1: ")), std::string::npos) << lines[4];
-    EXPECT_EQ(lines[5].rfind(place(newPath, "stations.csv", supportLine) + Utf8(": фабрика № 59 ("), 0), 0u);
+    EXPECT_EQ(lines[5].rfind(place(copy, "stations.csv", supportLine) + Utf8(": фабрика № 59 ("), 0), 0u);
     EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2 (№): ") + std::to_string(shipped.Stations[59].Supports[1]) +
                             " \xE2\x86\x92 3"),
               std::string::npos)
@@ -136,7 +136,7 @@ TEST_F(KelmChainsDiffExample, RecordsAddedAndChainsThatBecameIncompleteComeFirst
     EXPECT_EQ(run.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(run.Output.Out);
     ASSERT_EQ(lines.size(), 11u) << run.Output.Out;
-    EXPECT_EQ(lines[3], newPath + Utf8("/wares.csv:12: товар № 9 (Новинка) добавлен"));
+    EXPECT_EQ(lines[3], Utf8Path(folder.Path() / "new" / "wares.csv") + Utf8(":12: товар № 9 (Новинка) добавлен"));
     EXPECT_EQ(lines[9].rfind("   25  ", 0), 0u) << lines[9];
     EXPECT_NE(lines[9].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[9];
     EXPECT_EQ(lines[10].rfind("    0  ", 0), 0u) << lines[10];

@@ -28,9 +28,6 @@ std::string PairKey(std::size_t resource, std::size_t sale) {
     return std::string(LevelKey(kPriceLevels[resource])) + "/" + LevelKey(kPriceLevels[sale]);
 }
 
-std::string BreakEvenText(const LevelsRow& row, const std::string& none) {
-    return row.BreakEven ? IntToText(*row.BreakEven) : none;
-}
 
 std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item, const PriceSetting& setting,
                                   std::vector<bool>& bookUse) {
@@ -112,7 +109,7 @@ std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book)
     for (const LevelsRow& row : rows) {
         std::vector<std::string> cells = {IntToText(row.Item), row.Name};
         for (const auto& bySale : row.ChainIncome) cells.insert(cells.end(), bySale.begin(), bySale.end());
-        cells.push_back(BreakEvenText(row, "нет"));
+        cells.push_back(row.BreakEven ? IntToText(*row.BreakEven) : "нет");
         table.push_back(std::move(cells));
     }
     std::string legend = "Доход цепочки за сутки при ценах ресурсов/цене продажи продукта: минимальных, средних,\n"

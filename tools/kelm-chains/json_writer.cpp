@@ -24,6 +24,11 @@ std::string JsonStringUtf8(const std::string& utf8) {
     return text + "\"";
 }
 
+void JsonWriter::NewLine(std::size_t depth) {
+    text_ += '\n';
+    text_.append(2 * depth, ' ');
+}
+
 void JsonWriter::BeforeValue() {
     if (afterKey_) {
         afterKey_ = false;
@@ -32,7 +37,7 @@ void JsonWriter::BeforeValue() {
     if (open_.empty()) return;
     Open& open = open_.back();
     if (!open.Empty) text_ += ',';
-    if (open.Members == Layout::Lines) text_ += "\n" + std::string(2 * open_.size(), ' ');
+    if (open.Members == Layout::Lines) NewLine(open_.size());
     else if (!open.Empty) text_ += ' ';
     open.Empty = false;
 }
@@ -50,7 +55,7 @@ JsonWriter& JsonWriter::Array(Layout layout) { return Begin('[', ']', layout); }
 JsonWriter& JsonWriter::End() {
     Open open = open_.back();
     open_.pop_back();
-    if (open.Members == Layout::Lines && !open.Empty) text_ += "\n" + std::string(2 * open_.size(), ' ');
+    if (open.Members == Layout::Lines && !open.Empty) NewLine(open_.size());
     text_ += open.Closer;
     return *this;
 }

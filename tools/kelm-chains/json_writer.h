@@ -32,6 +32,7 @@ private:
         bool Empty = true;
     };
     void BeforeValue();
+    void NewLine(std::size_t depth);
     JsonWriter& Begin(char opener, char closer, Layout layout);
 
     std::string text_;

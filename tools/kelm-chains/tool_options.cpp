@@ -239,7 +239,10 @@ std::string Synopsis(const CommandRow& command) {
     for (const OptionRow& option : OptionTable()) {
         if (!Takes(option, command.Action)) continue;
         std::string value = ValueText(option, command);
-        std::string part = "[" + std::string(option.Name) + (value.empty() ? "" : " " + value) + "]";
+        std::string part = "[";
+        part.append(option.Name);
+        if (!value.empty()) part.append(" ").append(value);
+        part += ']';
         // Keep each bracket whole on a line.
         std::replace(part.begin(), part.end(), ' ', '\x01');
         words += (words.empty() ? "" : " ") + part;
@@ -254,13 +257,16 @@ std::string Synopsis(const CommandRow& command) {
 std::string HelpText() {
     std::string text = "kelm-chains — производственные цепочки Kelm из командной строки.\n";
     for (const CommandRow& command : Commands()) {
-        text += "\n" + Synopsis(command);
+        text += '\n';
+        text += Synopsis(command);
         text += Wrapped(FormatInts(command.Description, static_cast<std::int32_t>(LastItem())), 6, kHelpWidth);
     }
     text += "\n  kelm-chains --help      эта справка\n  kelm-chains --version   версия программы\n\nПараметры:\n";
     for (const OptionRow& option : OptionTable()) {
         std::string value = option.Read == &ReadFormat ? "text|csv|json|html" : option.Value;
-        text += "  " + std::string(option.Name) + (value.empty() ? "" : " " + value) + "\n";
+        text.append("  ").append(option.Name);
+        if (!value.empty()) text.append(" ").append(value);
+        text += '\n';
         text += Wrapped(option.Help, 6, kHelpWidth);
     }
     text += "\nПАПКА содержит wares.csv и stations.csv.\n";
@@ -316,12 +322,12 @@ std::optional<Options> ParseArguments(const std::vector<NativePath::String>& arg
             continue;
         }
         if (!hasValue) {
-            if (i + 1 == args.size()) return fail(Utf8("после ") + name + Utf8(" " + NeededValue(*option)));
+            if (i + 1 == args.size()) return fail(Utf8("после ") + name + " " + Utf8(NeededValue(*option)));
             nativeValue = args[++i];
         }
         std::string value = CommandLineText(nativeValue);
         if (value.empty() && (NamesFolder(*option) || NamesFile(*option)))
-            return fail(Utf8("после ") + name + Utf8(" " + NeededValue(*option)));
+            return fail(Utf8("после ") + name + " " + Utf8(NeededValue(*option)));
         if (!option->Read(options, nativeValue, value, *command))
             return fail(Utf8("неверное значение ") + Quoted(value) + Utf8(" для ") + name + Utf8(": можно ") +
                         Utf8(AllowedText(*option, *command)));
