@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "grid/grid_axis.h"
 #include "grid/grid_types.h"
 
 class XLGridData;
@@ -16,8 +17,8 @@ public:
     void SetText(std::string_view text);
 
     std::string Text;
-    CellLine LeftLine, TopLine, BottomLine, RightLine;
-    GridSides Padding;
+    PerSide<CellLine> Lines;
+    LayoutSides Padding;
     HAlignment HAlign = HAlignment::Left;
     VAlignment VAlign = VAlignment::Center;
     GridColor Color = 0;
@@ -31,3 +32,9 @@ public:
     // Selected while above 0: selections are counted, not flagged.
     int SelectCount = 0;
 };
+
+// A cell's span along the axis: its ColSpan or its RowSpan.
+template <class Cell>
+constexpr auto& SpanOn(Cell& cell, Axis axis) {
+    return axis == Axis::Cols ? cell.ColSpan : cell.RowSpan;
+}

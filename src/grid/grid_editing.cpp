@@ -16,7 +16,7 @@ void XLGrid::BeginEdit() {
     if (!cell) return;
     Control* editor = nullptr;
     EditBox* editFocus = nullptr;
-    GridRect margins{0, 0, 0, 0};
+    LayoutSides margins;
     OnBeginEdit(*this, cur.Col, cur.Row, editor, editFocus, margins);
     if (!editFocus) editFocus = dynamic_cast<EditBox*>(editor);
     if (!editor || !editFocus) return;  // a read-only cell
@@ -24,10 +24,7 @@ void XLGrid::BeginEdit() {
     editFocus_ = editFocus;
     editFocus->GetFont().Assign(cell->Font);
     editor->SetParentWindow(control_);
-    const GridRect r = CellRect(cur.Col, cur.Row);
-    const auto px = [scale = Scale()](int layout) { return scale(LayoutPx(layout)).Value; };
-    const int left = r.Left + px(margins.Left), top = r.Top + px(margins.Top);
-    editor->PlaceInHost(MakeDeviceRect(left, top, r.Right - px(margins.Right) - left, r.Bottom - px(margins.Bottom) - top));
+    editor->PlaceInHost(Inset(CellRect(cur.Col, cur.Row), Scaled(Scale(), margins)));
     editFocus->SetText(cell->Text);
     editor->SetVisible(true);
     editFocus->Focus();

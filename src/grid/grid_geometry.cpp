@@ -2,105 +2,84 @@
 
 #include "grid/grid_data.h"
 
-int XLGridData::SumWidths(int from, int to) const {
-    int sum = 0;
-    for (int col = from; col <= to; ++col) sum += ColWidth(col);
+// Each size is scaled on its own, so a column is as wide wherever it is summed.
+DevicePx XLGridData::DeviceSize(Axis axis, int index) const { return Scale()(Size(axis, index)); }
+
+DevicePx XLGridData::DeviceHeaderSize(Axis axis) const { return Scale()(Along(axis).HeaderSize); }
+
+DevicePx XLGridData::SumSizes(Axis axis, int from, int to) const {
+    DevicePx sum;
+    for (int index = from; index <= to; ++index) sum += DeviceSize(axis, index);
     return sum;
 }
 
-int XLGridData::SumHeights(int from, int to) const {
-    int sum = 0;
-    for (int row = from; row <= to; ++row) sum += RowHeight(row);
-    return sum;
+DevicePx XLGridData::Start(Axis axis, int index) const {
+    const int first = Along(axis).First;
+    const DevicePx fromFirst = index >= first ? SumSizes(axis, first, index - 1) : -SumSizes(axis, index, first - 1);
+    return DeviceHeaderSize(axis) + fromFirst;
 }
 
 // Cells scrolled out of view get coordinates left of or above the header strips.
-GridRect XLGridData::CellRect(int col, int row) const {
+DeviceRect XLGridData::CellRect(int col, int row) const {
     const GridCell* cell = Cell(col, row);
-    if (!cell) return {RowHeaderWidth(), ColHeaderHeight(), RowHeaderWidth(), ColHeaderHeight()};
-    int top = ColHeaderHeight() + (row >= topRow_ ? SumHeights(topRow_, row - 1) : -SumHeights(row, topRow_ - 1));
-    int left = RowHeaderWidth() + (col >= leftCol_ ? SumWidths(leftCol_, col - 1) : -SumWidths(col, leftCol_ - 1));
-    return {left, top, left + SumWidths(col, col + cell->ColSpan), top + SumHeights(row, row + cell->RowSpan)};
+    if (!cell) return {DeviceHeaderSize(Axis::Cols), DeviceHeaderSize(Axis::Rows), 0_dpx, 0_dpx};
+    return {Start(Axis::Cols, col), Start(Axis::Rows, row), SumSizes(Axis::Cols, col, col + cell->ColSpan),
+            SumSizes(Axis::Rows, row, row + cell->RowSpan)};
 }
 
-// The shared edge pixel belongs to the column left of it; a point right of the last column
-// gives the last column, one left of the first shown column -1.
-int XLGridData::ColAtX(int x) const {
-    int pos = RowHeaderWidth();
+// The shared edge pixel belongs to the column (row) before it; a point beyond the last
+// gives the last, one before the first shown -1.
+int XLGridData::IndexAt(Axis axis, DevicePx at) const {
+    const GridAxis& along = Along(axis);
+    DevicePx pos = DeviceHeaderSize(axis);
     int result = -1;
-    for (int col = leftCol_; col < colCount_; ++col) {
-        int width = ColWidth(col);
-        if (pos <= x && pos + width >= x) {
-            result = col;
-            pos += width;
+    for (int index = along.First; index < along.Count; ++index) {
+        const DevicePx size = DeviceSize(axis, index);
+        if (pos <= at && pos + size >= at) {
+            result = index;
+            pos += size;
             break;
         }
-        pos += width;
+        pos += size;
     }
-    if (pos < x) result = colCount_ - 1;
+    if (pos < at) result = along.Count - 1;
     return result;
 }
 
-int XLGridData::RowAtY(int y) const {
-    int pos = ColHeaderHeight();
-    int result = -1;
-    for (int row = topRow_; row < rowCount_; ++row) {
-        int height = RowHeight(row);
-        if (pos <= y && pos + height >= y) {
-            result = row;
-            pos += height;
-            break;
-        }
-        pos += height;
+// Columns (rows) that end strictly before the client's far edge, at least 1.
+int XLGridData::VisibleCount(Axis axis) const {
+    const GridAxis& along = Along(axis);
+    DevicePx pos = DeviceHeaderSize(axis);
+    int index = along.First;
+    for (; index < along.Count; ++index) {
+        if (pos + DeviceSize(axis, index) >= ClientSize(axis)) break;
+        pos += DeviceSize(axis, index);
     }
-    if (pos < y) result = rowCount_ - 1;
-    return result;
+    return std::max(1, index - along.First);
 }
 
-// Columns that end strictly left of the client's right edge, at least 1.
-int XLGridData::VisibleColCount() const {
-    int x = RowHeaderWidth();
-    int col = leftCol_;
-    for (; col < colCount_; ++col) {
-        if (x + ColWidth(col) >= host_.ClientWidth()) break;
-        x += ColWidth(col);
-    }
-    return std::max(1, col - leftCol_);
-}
-
-int XLGridData::VisibleRowCount() const {
-    int y = ColHeaderHeight();
-    int row = topRow_;
-    for (; row < rowCount_; ++row) {
-        if (y + RowHeight(row) >= host_.ClientHeight()) break;
-        y += RowHeight(row);
-    }
-    return std::max(1, row - topRow_);
-}
-
-void XLGridData::SetTopRow(int row) {
+void XLGridData::SetFirst(Axis axis, int index) {
     UpdateScope update(host_);
-    topRow_ = row;
+    Along(axis).First = index;
     UpdateScrollBars();
 }
 
-void XLGridData::SetLeftCol(int col) {
-    UpdateScope update(host_);
-    leftCol_ = col;
-    UpdateScrollBars();
+void XLGridData::ScrollTo(Axis axis, int index) {
+    const int visible = VisibleCount(axis), first = Along(axis).First;
+    if (index < first || index > first + visible - 1)
+        SetFirst(axis, std::max(0, std::min(index, Along(axis).Count - visible)));
 }
 
-void XLGridData::ScrollToCol(int col) {
-    int visible = VisibleColCount();
-    if (col < leftCol_ || col > leftCol_ + visible - 1) SetLeftCol(std::max(0, std::min(col, colCount_ - visible)));
+void XLGridData::StepIntoView(Axis axis, int index) {
+    while (index > First(axis) + VisibleCount(axis) - 1) SetFirst(axis, First(axis) + 1);
+    if (index < First(axis)) SetFirst(axis, First(axis) - 1);
 }
 
-void XLGridData::ScrollToRow(int row) {
-    int visible = VisibleRowCount();
-    if (row < topRow_ || row > topRow_ + visible - 1) SetTopRow(std::max(0, std::min(row, rowCount_ - visible)));
+GridScrollBar XLGridData::ScrollBar(Axis axis) const {
+    return {Along(axis).Count - 1, VisibleCount(axis), Along(axis).First};
 }
 
 void XLGridData::UpdateScrollBars() {
     host_.EndEdit(true, true);
-    host_.SetScrollBars({rowCount_ - 1, VisibleRowCount(), topRow_}, {colCount_ - 1, VisibleColCount(), leftCol_});
+    host_.SetScrollBars(ScrollBar(Axis::Rows), ScrollBar(Axis::Cols));
 }

@@ -16,8 +16,8 @@ struct GridScrollBar {
 // What the grid model needs from the window that shows it.
 class GridHost {
 public:
-    virtual int ClientWidth() const = 0;
-    virtual int ClientHeight() const = 0;
+    virtual DevicePx ClientWidth() const = 0;
+    virtual DevicePx ClientHeight() const = 0;
     // The scale of the display the grid is on, asked for whenever a size is needed.
     virtual DpiScale DisplayScale() const = 0;
     // Repaint bracketing: the outermost EndUpdate repaints.

@@ -25,11 +25,21 @@ GridRect Ordered(GridRect r) {
     return r;
 }
 
+// A step moves the selection's leading edge outward while the selection reaches no further
+// back than the current cell; otherwise its trailing edge comes back towards the cell.
+bool MovesOutward(const GridRect& sel, const GridRect& cur, Axis axis, int step) {
+    return TrailingOn(sel, axis, step) == TrailingOn(cur, axis, step);
+}
+
+int& MovingEdge(GridRect& sel, const GridRect& cur, Axis axis, int step) {
+    return MovesOutward(sel, cur, axis, step) ? LeadingOn(sel, axis, step) : TrailingOn(sel, axis, step);
+}
+
 }  // namespace
 
 void XLGridData::NavigateKey(NavKey key, bool ctrl, bool shift) {
     // An empty grid has no cell a key could touch.
-    if (colCount_ == 0 || rowCount_ == 0) return;
+    if (ColCount() == 0 || RowCount() == 0) return;
     std::optional<Move> move = MoveOf(key, ctrl);
     if (!move) return;
     UpdateScope update(host_);
@@ -44,11 +54,11 @@ void XLGridData::NavigateKey(NavKey key, bool ctrl, bool shift) {
 }
 
 void XLGridData::ScrollBefore(Move move, int visibleCols, int visibleRows) {
-    const int lastLeftCol = std::max(0, colCount_ - visibleCols);
-    const int lastTopRow = std::max(0, rowCount_ - visibleRows);
+    const int lastLeftCol = std::max(0, ColCount() - visibleCols);
+    const int lastTopRow = std::max(0, RowCount() - visibleRows);
     switch (move) {
-    case Move::PageUp: SetTopRow(std::max(0, topRow_ - visibleRows + 1)); break;
-    case Move::PageDown: SetTopRow(std::clamp(topRow_ + visibleRows - 1, 0, lastTopRow)); break;
+    case Move::PageUp: SetTopRow(std::max(0, TopRow() - visibleRows + 1)); break;
+    case Move::PageDown: SetTopRow(std::clamp(TopRow() + visibleRows - 1, 0, lastTopRow)); break;
     case Move::RowStart: SetLeftCol(0); break;
     case Move::RowEnd: SetLeftCol(lastLeftCol); break;
     case Move::ColTop: SetTopRow(0); break;
@@ -65,19 +75,25 @@ void XLGridData::ScrollBefore(Move move, int visibleCols, int visibleRows) {
     }
 }
 
+GridPoint XLGridData::Neighbour(Axis axis, int step) const {
+    const int across = IndexOn(curCell_, Across(axis));
+    const auto [lo, hi] = ExpandRange(axis, across, across, IndexOn(curCell_, axis));
+    GridPoint neighbour = curCell_;
+    IndexOn(neighbour, axis) = step < 0 ? std::max(0, lo - 1) : std::min(Along(axis).Count - 1, hi + 1);
+    return neighbour;
+}
+
+// A step leaves the whole merged area the current cell covers.
 void XLGridData::MoveCurCell(Move move) {
     const auto [col, row] = curCell_;
-    const int lastCol = colCount_ - 1, lastRow = rowCount_ - 1;
-    // A step leaves the whole merged area the current cell covers.
-    auto [left, right] = ExpandColRange(row, row, col);
-    auto [top, bottom] = ExpandRowRange(col, col, row);
+    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
     const int page = VisibleRowCount() - 1;
     GridPoint target = curCell_;
     switch (move) {
-    case Move::Left: target = {std::max(0, left - 1), row}; break;
-    case Move::Right: target = {std::min(lastCol, right + 1), row}; break;
-    case Move::Up: target = {col, std::max(0, top - 1)}; break;
-    case Move::Down: target = {col, std::min(lastRow, bottom + 1)}; break;
+    case Move::Left: target = Neighbour(Axis::Cols, -1); break;
+    case Move::Right: target = Neighbour(Axis::Cols, +1); break;
+    case Move::Up: target = Neighbour(Axis::Rows, -1); break;
+    case Move::Down: target = Neighbour(Axis::Rows, +1); break;
     case Move::PageUp: target = {col, std::max(0, row - page)}; break;
     case Move::PageDown: target = {col, std::min(lastRow, row + page)}; break;
     case Move::RowStart: target = {0, row}; break;
@@ -92,76 +108,54 @@ void XLGridData::MoveCurCell(Move move) {
 
 // With Shift the current cell stays the fixed corner and the selection's far edge moves.
 void XLGridData::MoveSelectionEdge(Move move) {
-    const GridRect cur = MasterArea(curCell_);
-    GridRect sel = selection_.Top == -1 ? cur : selection_;
-    const int lastCol = colCount_ - 1, lastRow = rowCount_ - 1;
-    const int page = VisibleRowCount() - 1;
+    const GridRect sel = selection_.Top == -1 ? MasterArea(curCell_) : selection_;
+    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
     switch (move) {
-    case Move::Left:
-        if (sel.Right == cur.Right)
-            sel.Left = std::max(0, ExpandColRange(sel.Top, sel.Bottom, sel.Left).first - 1);
-        else
-            sel.Right = std::max(cur.Right, ExpandColRange(sel.Top, sel.Bottom, sel.Right).first - 1);
-        SelectRange(sel);
-        ScrollToCol(sel.Right == cur.Right ? sel.Left : sel.Right);
-        return;
-    case Move::Right:
-        if (sel.Left == cur.Left)
-            sel.Right = std::min(lastCol, ExpandColRange(sel.Top, sel.Bottom, sel.Right).second + 1);
-        else
-            sel.Left = std::min(cur.Left, ExpandColRange(sel.Top, sel.Bottom, sel.Left).second + 1);
-        SelectRange(sel);
-        ScrollToCol(sel.Left == cur.Left ? sel.Right : sel.Left);
-        return;
-    case Move::Up:
-        if (sel.Bottom == cur.Bottom)
-            sel.Top = std::max(0, ExpandRowRange(sel.Left, sel.Right, sel.Top).first - 1);
-        else
-            sel.Bottom = std::max(cur.Bottom, ExpandRowRange(sel.Left, sel.Right, sel.Bottom).first - 1);
-        SelectRange(sel);
-        ScrollToRow(sel.Bottom == cur.Bottom ? sel.Top : sel.Bottom);
-        return;
-    case Move::Down:
-        if (sel.Top == cur.Top)
-            sel.Bottom = std::min(lastRow, ExpandRowRange(sel.Left, sel.Right, sel.Bottom).second + 1);
-        else
-            sel.Top = std::min(cur.Top, ExpandRowRange(sel.Left, sel.Right, sel.Top).second + 1);
-        SelectRange(sel);
-        ScrollToRow(sel.Top == cur.Top ? sel.Bottom : sel.Top);
-        return;
-    case Move::PageUp: {
-        bool topMoves = sel.Bottom == cur.Bottom;
-        int& edge = topMoves ? sel.Top : sel.Bottom;
-        edge = std::max(0, edge - page);
-        int moved = edge;
-        SelectRange(Ordered(sel));
-        ScrollToRow(moved);
-        return;
-    }
-    case Move::PageDown: {
-        bool bottomMoves = sel.Top == cur.Top;
-        int& edge = bottomMoves ? sel.Bottom : sel.Top;
-        edge = std::min(lastRow, edge + page);
-        int moved = edge;
-        SelectRange(Ordered(sel));
-        ScrollToRow(moved);
-        return;
-    }
-    case Move::RowStart: SelectRange({0, sel.Top, curCell_.Col, sel.Bottom}); return;
-    case Move::RowEnd: SelectRange({curCell_.Col, sel.Top, lastCol, sel.Bottom}); return;
-    case Move::ColTop: SelectRange({sel.Left, 0, sel.Right, curCell_.Row}); return;
-    case Move::ColBottom: SelectRange({sel.Left, curCell_.Row, sel.Right, lastRow}); return;
-    case Move::GridStart: SelectRange({0, 0, curCell_.Col, curCell_.Row}); return;
-    case Move::GridEnd: SelectRange({curCell_.Col, curCell_.Row, lastCol, lastRow}); return;
+    case Move::Left: return StepSelectionEdge(Axis::Cols, -1);
+    case Move::Right: return StepSelectionEdge(Axis::Cols, +1);
+    case Move::Up: return StepSelectionEdge(Axis::Rows, -1);
+    case Move::Down: return StepSelectionEdge(Axis::Rows, +1);
+    case Move::PageUp: return PageSelectionEdge(-1);
+    case Move::PageDown: return PageSelectionEdge(+1);
+    case Move::RowStart: return SelectRange({0, sel.Top, curCell_.Col, sel.Bottom});
+    case Move::RowEnd: return SelectRange({curCell_.Col, sel.Top, lastCol, sel.Bottom});
+    case Move::ColTop: return SelectRange({sel.Left, 0, sel.Right, curCell_.Row});
+    case Move::ColBottom: return SelectRange({sel.Left, curCell_.Row, sel.Right, lastRow});
+    case Move::GridStart: return SelectRange({0, 0, curCell_.Col, curCell_.Row});
+    case Move::GridEnd: return SelectRange({curCell_.Col, curCell_.Row, lastCol, lastRow});
     }
 }
 
-void XLGridData::Scroll(ScrollAxis axis, ScrollRequest request, int thumb) {
-    const bool rows = axis == ScrollAxis::Rows;
-    const int count = rows ? rowCount_ : colCount_;
-    const int page = rows ? VisibleRowCount() : VisibleColCount();
-    const int pos = rows ? topRow_ : leftCol_;
-    const int last = count - page;
+// An arrow moves the edge over whole merged areas, outward as far as the grid goes, back
+// no further than the current cell; then the edge that moves next is scrolled into view.
+void XLGridData::StepSelectionEdge(Axis axis, int step) {
+    const GridRect cur = MasterArea(curCell_);
+    GridRect sel = selection_.Top == -1 ? cur : selection_;
+    const bool outward = MovesOutward(sel, cur, axis, step);
+    int& edge = MovingEdge(sel, cur, axis, step);
+    const auto [lo, hi] = ExpandRange(axis, FirstOn(sel, Across(axis)), LastOn(sel, Across(axis)), edge);
+    const int bound = outward ? (step < 0 ? 0 : Along(axis).Count - 1) : TrailingOn(cur, axis, step);
+    const int next = (step < 0 ? lo : hi) + step;
+    edge = step < 0 ? std::max(bound, next) : std::min(bound, next);
+    SelectRange(sel);
+    ScrollTo(axis, MovingEdge(sel, cur, axis, step));
+}
+
+// A page key moves the edge a page of rows, and may take it past the current cell.
+void XLGridData::PageSelectionEdge(int step) {
+    const GridRect cur = MasterArea(curCell_);
+    GridRect sel = selection_.Top == -1 ? cur : selection_;
+    int& edge = MovingEdge(sel, cur, Axis::Rows, step);
+    edge = std::clamp(edge + step * (VisibleRowCount() - 1), 0, RowCount() - 1);
+    const int moved = edge;
+    SelectRange(Ordered(sel));
+    ScrollTo(Axis::Rows, moved);
+}
+
+void XLGridData::Scroll(Axis axis, ScrollRequest request, int thumb) {
+    const int page = VisibleCount(axis);
+    const int pos = First(axis);
+    const int last = Along(axis).Count - page;
     int next = pos;
     switch (request) {
     case ScrollRequest::LineUp: next = std::max(0, pos - 1); break;
@@ -175,32 +169,29 @@ void XLGridData::Scroll(ScrollAxis axis, ScrollRequest request, int thumb) {
     }
     next = std::max(0, next);  // an empty grid has a last position below 0
     UpdateScope update(host_);
-    if (rows)
-        SetTopRow(next);
-    else
-        SetLeftCol(next);
+    SetFirst(axis, next);
 }
 
 void XLGridData::Wheel(int delta, bool ctrl) {
     host_.EndEdit(true, true);
     int steps = delta / 120;
     if (ctrl) steps *= VisibleRowCount() - 1;
-    SetTopRow(std::max(0, std::min(rowCount_ - VisibleRowCount(), std::max(0, topRow_ - steps))));
+    SetTopRow(std::max(0, std::min(RowCount() - VisibleRowCount(), std::max(0, TopRow() - steps))));
 }
 
-void XLGridData::MouseDown(int x, int y, bool ctrl) {
-    if (colCount_ == 0 || rowCount_ == 0) return;
+void XLGridData::MouseDown(DevicePoint point, bool ctrl) {
+    if (ColCount() == 0 || RowCount() == 0) return;
     UpdateScope update(host_);
     anchor_ = NoAnchor;
-    const bool inRowHeader = x <= RowHeaderWidth();
-    const bool inCaptionRow = y <= ColHeaderHeight();
+    const bool inRowHeader = point.X <= DeviceHeaderSize(Axis::Cols);
+    const bool inCaptionRow = point.Y <= DeviceHeaderSize(Axis::Rows);
     if (HasOption(RangeSelect)) {
         allSelected_ = false;
         if (inRowHeader && inCaptionRow) {
             host_.EndEdit(true, false);
             allSelected_ = true;
             SetAllSelected(true);
-            SetCurCell({leftCol_, topRow_});
+            SetCurCell({LeftCol(), TopRow()});
             SelectRange(AllCells());
             return;
         }
@@ -211,56 +202,48 @@ void XLGridData::MouseDown(int x, int y, bool ctrl) {
         host_.EndEdit(true, false);
         selection_ = NoSelection;
         if (!ctrl) SetAllSelected(false);
-        headerDrag_ = rowHeaderClick ? HeaderDrag::Rows : HeaderDrag::Cols;
+        headerDrag_ = rowHeaderClick ? Axis::Rows : Axis::Cols;
         return;
     }
     if (inRowHeader || inCaptionRow) return;
     selection_ = NoSelection;
     if (!(ctrl && HasOption(RangeSelect))) SetAllSelected(false);
-    anchor_ = HitTest(x, y);
+    anchor_ = HitTest(point);
     SetCurCell(anchor_);
     anchor_ = curCell_;
 }
 
 // Dragging out of the cells scrolls one step per mouse message.
-void XLGridData::MouseMove(int x, int y) {
+void XLGridData::MouseMove(DevicePoint point) {
     if (!Dragging()) return;
     UpdateScope update(host_);
-    auto [col, row] = HitTest(x, y);
-    const bool scrollCols = headerDrag_ != HeaderDrag::Rows;
-    const bool scrollRows = headerDrag_ != HeaderDrag::Cols;
-    if (scrollCols) {
-        int visible = VisibleColCount();
-        if (col > leftCol_ + visible - 1) SetLeftCol(col - visible + 1);
-        if (col < 0) {
-            SetLeftCol(std::max(0, leftCol_ - 1));
-            col = leftCol_;
+    GridPoint hit = HitTest(point);
+    for (Axis axis : kAxes) {
+        if (headerDrag_ && *headerDrag_ != axis) continue;
+        int& index = IndexOn(hit, axis);
+        const int visible = VisibleCount(axis);
+        if (index > First(axis) + visible - 1) SetFirst(axis, index - visible + 1);
+        if (index < 0) {
+            SetFirst(axis, std::max(0, First(axis) - 1));
+            index = First(axis);
         }
     }
-    if (scrollRows) {
-        int visible = VisibleRowCount();
-        if (row > topRow_ + visible - 1) SetTopRow(row - visible + 1);
-        if (row < 0) {
-            SetTopRow(std::max(0, topRow_ - 1));
-            row = topRow_;
-        }
-    }
-    if (headerDrag_ != HeaderDrag::None) return;
+    if (headerDrag_) return;
     if (HasOption(RangeSelect)) {
-        GridRect range = Ordered({anchor_.Col, anchor_.Row, col, row});
+        GridRect range = Ordered({anchor_.Col, anchor_.Row, hit.Col, hit.Row});
         if (range != selection_) SelectRange(range);
-    } else if (MasterOf({col, row}) != curCell_) {
-        SetCurCell({col, row});
+    } else if (MasterOf(hit) != curCell_) {
+        SetCurCell(hit);
     }
     UpdateScrollBars();
 }
 
 void XLGridData::MouseUp() {
-    headerDrag_ = HeaderDrag::None;
+    headerDrag_.reset();
     anchor_ = NoAnchor;
 }
 
-bool XLGridData::HitsCurCell(int x, int y) const {
-    GridPoint hit = HitTest(x, y);
+bool XLGridData::HitsCurCell(DevicePoint point) const {
+    const GridPoint hit = HitTest(point);
     return Cell(hit.Col, hit.Row) && MasterOf(hit) == curCell_;
 }

@@ -5,43 +5,46 @@
 namespace {
 
 // An outer line belongs wholly to its cell: half its width, but at least one pixel.
-int OuterStrip(int width) {
-    if (width <= 0) return 0;
-    return std::max(1, HalfToEven(width));
+DevicePx OuterStrip(DevicePx width) {
+    if (width <= 0_dpx) return 0_dpx;
+    return std::max(1_dpx, HalfToEven(width));
 }
 
 // The share of a line between two cells taken by the cell right of or below it.
-int FarShare(int mine, int facing) {
-    int width = std::max({mine, facing, 0});
-    return width == 0 ? 0 : std::max(1, HalfToEven(width));
+DevicePx FarShare(DevicePx mine, DevicePx facing) {
+    const DevicePx width = std::max({mine, facing, 0_dpx});
+    return width == 0_dpx ? 0_dpx : std::max(1_dpx, HalfToEven(width));
 }
 
-int NearShare(int mine, int facing) {
-    int width = std::max({mine, facing, 0});
+DevicePx NearShare(DevicePx mine, DevicePx facing) {
+    const DevicePx width = std::max({mine, facing, 0_dpx});
     return width - FarShare(mine, facing);
 }
 
 }  // namespace
 
-int HalfToEven(int width) {
-    int half = width / 2;
-    if (width % 2 != 0 && half % 2 != 0) ++half;  // exactly .5: towards the even neighbour
-    return half;
+DevicePx HalfToEven(DevicePx width) {
+    int half = width.Value / 2;
+    if (width.Value % 2 != 0 && half % 2 != 0) ++half;  // exactly .5: towards the even neighbour
+    return DevicePx(half);
 }
 
-GridSides CellLineStrips(const XLGridData& grid, int col, int row) {
+DeviceSides CellLineStrips(const XLGridData& grid, int col, int row) {
     const GridCell* cell = grid.Cell(col, row);
-    if (!cell) return {0, 0, 0, 0};
-    const auto px = [scale = grid.Scale()](const CellLine& line) { return scale(LayoutPx(line.Width)).Value; };
-    GridSides strips;
-    const GridCell* left = grid.Cell(col - 1, row);
-    strips.Left = left ? FarShare(px(cell->LeftLine), px(left->RightLine)) : OuterStrip(px(cell->LeftLine));
-    const GridCell* above = grid.Cell(col, row - 1);
-    strips.Top = above ? FarShare(px(cell->TopLine), px(above->BottomLine)) : OuterStrip(px(cell->TopLine));
-    const GridCell* right = grid.Cell(col + cell->ColSpan + 1, row);
-    strips.Right = right ? NearShare(px(cell->RightLine), px(right->LeftLine)) : OuterStrip(px(cell->RightLine));
-    const GridCell* below = grid.Cell(col, row + cell->RowSpan + 1);
-    strips.Bottom = below ? NearShare(px(cell->BottomLine), px(below->TopLine)) : OuterStrip(px(cell->BottomLine));
+    if (!cell) return {};
+    const auto px = [scale = grid.Scale()](const CellLine& line) { return scale(line.Width); };
+    DeviceSides strips;
+    for (Axis axis : kAxes) {
+        const Side start = StartSide(axis), end = EndSide(axis);
+        GridPoint before{col, row}, after{col, row};
+        IndexOn(before, axis) -= 1;
+        IndexOn(after, axis) += SpanOn(*cell, axis) + 1;
+        const GridCell* previous = grid.Cell(before.Col, before.Row);
+        const GridCell* next = grid.Cell(after.Col, after.Row);
+        strips[start] = previous ? FarShare(px(cell->Lines[start]), px(previous->Lines[end]))
+                                 : OuterStrip(px(cell->Lines[start]));
+        strips[end] = next ? NearShare(px(cell->Lines[end]), px(next->Lines[start])) : OuterStrip(px(cell->Lines[end]));
+    }
     return strips;
 }
 
@@ -50,15 +53,16 @@ GridRect PaintedCells(const XLGridData& grid) {
             std::min(grid.RowCount() - 1, grid.TopRow() + grid.VisibleRowCount())};
 }
 
-GridRect SelectionFrame(const XLGridData& grid) {
-    GridRect sel = grid.GetSelRect();
+DeviceRect SelectionFrame(const XLGridData& grid) {
+    const GridRect sel = grid.GetSelRect();
     if (sel.Right == -1) {
         GridPoint cur = grid.GetCurCell();
         return grid.CellRect(cur.Col, cur.Row);
     }
-    GridRect first = grid.CellRect(sel.Left, sel.Top);
-    GridRect last = grid.CellRect(sel.Right, sel.Bottom);
-    return {first.Left - 1, first.Top - 1, last.Right + 1, last.Bottom + 1};
+    const DeviceRect first = grid.CellRect(sel.Left, sel.Top);
+    const DeviceRect last = grid.CellRect(sel.Right, sel.Bottom);
+    return {first.Left - 1_dpx, first.Top - 1_dpx, last.Right() - first.Left + 2_dpx,
+            last.Bottom() - first.Top + 2_dpx};
 }
 
 bool SelectionBeyondCurCell(const XLGridData& grid) {

@@ -11,8 +11,7 @@ bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 
 // Every message except a handled WM_PAINT goes on to the toolkit's default processing.
 bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
-    const int x = GET_X_LPARAM(message.LParam);
-    const int y = GET_Y_LPARAM(message.LParam);
+    const DevicePoint point{DevicePx(GET_X_LPARAM(message.LParam)), DevicePx(GET_Y_LPARAM(message.LParam))};
     switch (message.Id) {
     case WM_SIZE:
         UpdateScrollBars();
@@ -32,25 +31,25 @@ bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
         return false;
     case WM_HSCROLL:
     case WM_VSCROLL:
-        Scroll(message.Id == WM_VSCROLL ? ScrollAxis::Rows : ScrollAxis::Cols,
+        Scroll(message.Id == WM_VSCROLL ? Axis::Rows : Axis::Cols,
                static_cast<ScrollRequest>(LOWORD(message.WParam)), HIWORD(message.WParam));
         return false;
     case WM_MOUSEMOVE:
-        MouseMove(x, y);
+        MouseMove(point);
         return false;
     case WM_LBUTTONDOWN:
         if (ColCount() == 0 || RowCount() == 0) return false;
         // Taking the focus from an open editor stores its text.
         control_.Focus();
         control_.CaptureMouse();
-        MouseDown(x, y, (message.WParam & MK_CONTROL) != 0);
+        MouseDown(point, (message.WParam & MK_CONTROL) != 0);
         return false;
     case WM_LBUTTONUP:
         MouseUp();
         control_.ReleaseMouse();
         return false;
     case WM_LBUTTONDBLCLK:
-        if (HitsCurCell(x, y)) BeginEdit();
+        if (HitsCurCell(point)) BeginEdit();
         return false;
     case WM_MOUSEWHEEL:
         Wheel(GET_WHEEL_DELTA_WPARAM(message.WParam), (GET_KEYSTATE_WPARAM(message.WParam) & MK_CONTROL) != 0);

@@ -10,7 +10,7 @@ constexpr UINT kHAlignFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 constexpr UINT kVAlignFlags[] = {DT_TOP, DT_BOTTOM, DT_VCENTER};
 constexpr LayoutPx kFramePenWidth(5);
 
-RECT ToRect(const GridRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+RECT ToRect(const DeviceRect& r) { return {r.Left.Value, r.Top.Value, r.Right().Value, r.Bottom().Value}; }
 
 UINT TextFormat(const XLGridCell& cell) {
     auto h = static_cast<std::size_t>(cell.HAlign), v = static_cast<std::size_t>(cell.VAlign);
@@ -20,7 +20,7 @@ UINT TextFormat(const XLGridCell& cell) {
 }  // namespace
 
 void XLGrid::PaintGrid(HDC dc) {
-    const int width = ClientWidth(), height = ClientHeight();
+    const int width = ClientWidth().Value, height = ClientHeight().Value;
     {
         WindowDc reference(control_.Window());
         backBuffer_.Resize(reference.Get(), width, height);
@@ -44,8 +44,8 @@ void XLGrid::PaintCells(Canvas& canvas) {
     for (int row = cells.Top; row <= cells.Bottom; ++row) {
         for (int col = cells.Left; col <= cells.Right; ++col) {
             const GridPoint master = MasterOf({col, row});
-            PaintCell(*Cell(master.Col, master.Row), ToRect(CellRect(master.Col, master.Row)), master.Col, master.Row,
-                      canvas, IsSelected(master.Col, master.Row), false);
+            PaintCell(*Cell(master.Col, master.Row), CellRect(master.Col, master.Row), master.Col, master.Row, canvas,
+                      IsSelected(master.Col, master.Row), false);
         }
     }
 }
@@ -54,8 +54,8 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
     if (ColCount() == 0 || RowCount() == 0) return;
     const GridPoint cur = GetCurCell();
     XLGridCell& cell = *Cell(cur.Col, cur.Row);
-    const RECT rect = ToRect(CellRect(cur.Col, cur.Row));
-    const RECT frame = ToRect(SelectionFrame(*this));
+    const DeviceRect rect = CellRect(cur.Col, cur.Row);
+    const DeviceRect frame = SelectionFrame(*this);
     const bool selected = IsSelected(cur.Col, cur.Row);
     if (HighlightSelection() == 0) {
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
@@ -63,29 +63,28 @@ void XLGrid::PaintCurrentCell(Canvas& canvas) {
         SelectGuard penGuard(canvas.Dc(), pen.Get());
         SelectGuard brushGuard(canvas.Dc(), GetStockObject(HOLLOW_BRUSH));
         int oldMode = SetROP2(canvas.Dc(), R2_NOT);
-        Rectangle(canvas.Dc(), frame.left, frame.top, frame.right, frame.bottom);
+        Rectangle(canvas.Dc(), frame.Left.Value, frame.Top.Value, frame.Right().Value, frame.Bottom().Value);
         SetROP2(canvas.Dc(), oldMode);
     } else {
         if (SelectionBeyondCurCell(*this)) {
             canvas.SetBrushColor(Colors().SelectFrameColor);
-            const int two = Scale()(2_lpx).Value, one = Scale()(1_lpx).Value;
-            canvas.FrameRect({frame.left + two, frame.top + two, frame.right - one, frame.bottom - one});
+            const DevicePx two = Scale()(2_lpx), one = Scale()(1_lpx);
+            canvas.FrameRect(ToRect(Inset(frame, {two, two, one, one})));
         }
         PaintCell(cell, rect, cur.Col, cur.Row, canvas, selected, true);
     }
     canvas.SetBrushColor(control_.Color());
 }
 
-void XLGrid::PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Canvas& canvas, bool selected,
+void XLGrid::PaintCell(XLGridCell& cell, const DeviceRect& rect, int col, int row, Canvas& canvas, bool selected,
                        bool focused) {
     if (!cell.Visible) return;
     const bool highlighted = HighlightSelection() == 1 && (selected || focused);
     canvas.SetBrushColor(highlighted ? Colors().SelectColor : cell.Color);
-    canvas.FillRect(rect);
-    const RECT inner = DrawCellLines(cell, canvas, rect, col, row);
-    const auto px = [scale = Scale()](int layout) { return scale(LayoutPx(layout)).Value; };
-    const RECT text{inner.left + px(cell.Padding.Left), inner.top + px(cell.Padding.Top),
-                    inner.right - px(cell.Padding.Right), inner.bottom - px(cell.Padding.Bottom)};
+    canvas.FillRect(ToRect(rect));
+    const DeviceRect insideLines = DrawCellLines(cell, canvas, rect, col, row);
+    const RECT inner = ToRect(insideLines);
+    const RECT text = ToRect(Inset(insideLines, Scaled(Scale(), cell.Padding)));
     if (HighlightSelection() == 1 && focused) canvas.DrawFocusRect(inner);
     canvas.SetTransparentText(true);
     canvas.SetFont(cell.Font, Scale());
@@ -99,40 +98,28 @@ void XLGrid::PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Can
 
 // Each line is a strip in its own colour across the whole rectangle; corners are painted
 // twice. Returns the rectangle inside the lines.
-RECT XLGrid::DrawCellLines(const XLGridCell& cell, Canvas& canvas, const RECT& rect, int col, int row) {
-    const GridSides strips = CellLineStrips(*this, col, row);
-    RECT inner = rect;
-    if (strips.Left > 0) {
-        canvas.SetBrushColor(cell.LeftLine.Color);
-        canvas.FillRect({rect.left, rect.top, rect.left + strips.Left, rect.bottom});
-        inner.left = rect.left + strips.Left;
-    }
-    if (strips.Right > 0) {
-        canvas.SetBrushColor(cell.RightLine.Color);
-        canvas.FillRect({rect.right - strips.Right, rect.top, rect.right, rect.bottom});
-        inner.right = rect.right - strips.Right;
-    }
-    if (strips.Top > 0) {
-        canvas.SetBrushColor(cell.TopLine.Color);
-        canvas.FillRect({rect.left, rect.top, rect.right, rect.top + strips.Top});
-        inner.top = rect.top + strips.Top;
-    }
-    if (strips.Bottom > 0) {
-        canvas.SetBrushColor(cell.BottomLine.Color);
-        canvas.FillRect({rect.left, rect.bottom - strips.Bottom, rect.right, rect.bottom});
-        inner.bottom = rect.bottom - strips.Bottom;
-    }
-    return inner;
+DeviceRect XLGrid::DrawCellLines(const XLGridCell& cell, Canvas& canvas, const DeviceRect& rect, int col, int row) {
+    const DeviceSides strips = CellLineStrips(*this, col, row);
+    const auto fill = [&](Side side, const DeviceRect& strip) {
+        if (strips[side] <= 0_dpx) return;
+        canvas.SetBrushColor(cell.Lines[side].Color);
+        canvas.FillRect(ToRect(strip));
+    };
+    fill(Side::Left, {rect.Left, rect.Top, strips.Left, rect.Height});
+    fill(Side::Right, {rect.Right() - strips.Right, rect.Top, strips.Right, rect.Height});
+    fill(Side::Top, {rect.Left, rect.Top, rect.Width, strips.Top});
+    fill(Side::Bottom, {rect.Left, rect.Bottom() - strips.Bottom, rect.Width, strips.Bottom});
+    return Inset(rect, strips);
 }
 
 // Headers come last, over anything that reaches into their strips. The current column's
 // caption (and row's header) is bold and raised.
 void XLGrid::PaintHeaders(Canvas& canvas) {
     if (ColCount() == 0 || RowCount() == 0) return;
-    const int headerWidth = RowHeaderWidth(), headerHeight = ColHeaderHeight();
+    const DevicePx headerWidth = DeviceHeaderSize(Axis::Cols), headerHeight = DeviceHeaderSize(Axis::Rows);
     canvas.SetTransparentText(true);
-    if (headerWidth > 0 && headerHeight > 0) {
-        RECT corner{0, 0, headerWidth, headerHeight};
+    if (headerWidth > 0_dpx && headerHeight > 0_dpx) {
+        RECT corner = ToRect({0_dpx, 0_dpx, headerWidth, headerHeight});
         canvas.SetBrushColor(Colors().HeaderColor);
         canvas.FillRect(corner);
         DrawEdge(canvas.Dc(), &corner, BDR_RAISEDINNER, BF_RECT);
@@ -142,25 +129,27 @@ void XLGrid::PaintHeaders(Canvas& canvas) {
     canvas.SetFont(headerFont_, Scale());
     const GridRect cells = PaintedCells(*this);
     const GridPoint cur = GetCurCell();
-    if (headerHeight > 0) {
-        int x = headerWidth;
+    if (headerHeight > 0_dpx) {
+        DevicePx x = headerWidth;
         for (int col = cells.Left; col <= cells.Right; ++col) {
-            RECT rect{x, 0, x + ColWidth(col), headerHeight};
-            x = rect.right;
+            const DeviceRect rect{x, 0_dpx, DeviceSize(Axis::Cols, col), headerHeight};
+            x = rect.Right();
             PaintHeader(canvas, rect, GetColCaption(col), col == cur.Col, col, -1);
         }
     }
-    if (headerWidth > 0) {
-        int y = headerHeight;
+    if (headerWidth > 0_dpx) {
+        DevicePx y = headerHeight;
         for (int row = cells.Top; row <= cells.Bottom; ++row) {
-            RECT rect{0, y, headerWidth, y + RowHeight(row)};
-            y = rect.bottom;
+            const DeviceRect rect{0_dpx, y, headerWidth, DeviceSize(Axis::Rows, row)};
+            y = rect.Bottom();
             PaintHeader(canvas, rect, GetRowCaption(row), row == cur.Row, -1, row);
         }
     }
 }
 
-void XLGrid::PaintHeader(Canvas& canvas, const RECT& rect, std::string_view caption, bool current, int col, int row) {
+void XLGrid::PaintHeader(Canvas& canvas, const DeviceRect& place, std::string_view caption, bool current, int col,
+                         int row) {
+    const RECT rect = ToRect(place);
     canvas.SetFont(current ? boldHeaderFont_ : headerFont_, Scale());
     canvas.SetBrushColor(Colors().HeaderColor);
     canvas.FillRect(rect);

@@ -16,41 +16,20 @@ GridRect XLGridData::MasterArea(GridPoint master) const {
 
 // The span is taken from the master itself, so an area is covered whole even when its
 // master lies outside the rows (columns) scanned.
-std::pair<int, int> XLGridData::ExpandColRange(int rowFrom, int rowTo, int col) const {
-    if (colCount_ == 0) return {col, col};
-    int lo = std::clamp(col, 0, colCount_ - 1);
+std::pair<int, int> XLGridData::ExpandRange(Axis axis, int acrossFrom, int acrossTo, int index) const {
+    const int count = Along(axis).Count;
+    if (count == 0) return {index, index};
+    int lo = std::clamp(index, 0, count - 1);
     int hi = lo;
-    rowFrom = std::max(rowFrom, 0);
-    rowTo = std::min(rowTo, rowCount_ - 1);
+    acrossFrom = std::max(acrossFrom, 0);
+    acrossTo = std::min(acrossTo, Along(Across(axis)).Count - 1);
     for (bool grown = true; grown;) {
         int newLo = lo, newHi = hi;
-        for (int row = rowFrom; row <= rowTo; ++row) {
-            for (int x = lo; x <= hi; ++x) {
-                GridRect area = MasterArea(MasterOf({x, row}));
-                newLo = std::min(newLo, area.Left);
-                newHi = std::max(newHi, std::min<int>(area.Right, colCount_ - 1));
-            }
-        }
-        grown = newLo != lo || newHi != hi;
-        lo = newLo;
-        hi = newHi;
-    }
-    return {lo, hi};
-}
-
-std::pair<int, int> XLGridData::ExpandRowRange(int colFrom, int colTo, int row) const {
-    if (rowCount_ == 0) return {row, row};
-    int lo = std::clamp(row, 0, rowCount_ - 1);
-    int hi = lo;
-    colFrom = std::max(colFrom, 0);
-    colTo = std::min(colTo, colCount_ - 1);
-    for (bool grown = true; grown;) {
-        int newLo = lo, newHi = hi;
-        for (int y = lo; y <= hi; ++y) {
-            for (int col = colFrom; col <= colTo; ++col) {
-                GridRect area = MasterArea(MasterOf({col, y}));
-                newLo = std::min(newLo, area.Top);
-                newHi = std::max(newHi, std::min<int>(area.Bottom, rowCount_ - 1));
+        for (int across = acrossFrom; across <= acrossTo; ++across) {
+            for (int at = lo; at <= hi; ++at) {
+                const GridRect area = MasterArea(MasterOf(CellAt(axis, at, across)));
+                newLo = std::min(newLo, FirstOn(area, axis));
+                newHi = std::max(newHi, std::min(LastOn(area, axis), count - 1));
             }
         }
         grown = newLo != lo || newHi != hi;
@@ -61,47 +40,50 @@ std::pair<int, int> XLGridData::ExpandRowRange(int colFrom, int colTo, int row) 
 }
 
 GridRect XLGridData::ClampRange(GridRect range) const {
-    if (range.Left > range.Right) std::swap(range.Left, range.Right);
-    if (range.Top > range.Bottom) std::swap(range.Top, range.Bottom);
-    return {std::clamp(range.Left, 0, colCount_ - 1), std::clamp(range.Top, 0, rowCount_ - 1),
-            std::clamp(range.Right, 0, colCount_ - 1), std::clamp(range.Bottom, 0, rowCount_ - 1)};
+    for (Axis axis : kAxes) {
+        int& first = FirstOn(range, axis);
+        int& last = LastOn(range, axis);
+        if (first > last) std::swap(first, last);
+        first = std::clamp(first, 0, Along(axis).Count - 1);
+        last = std::clamp(last, 0, Along(axis).Count - 1);
+    }
+    return range;
 }
 
 GridRect XLGridData::GrowToMergedAreas(GridRect range) const {
     for (;;) {
-        auto [leftLo, leftHi] = ExpandColRange(range.Top, range.Bottom, range.Left);
-        auto [rightLo, rightHi] = ExpandColRange(range.Top, range.Bottom, range.Right);
-        auto [topLo, topHi] = ExpandRowRange(range.Left, range.Right, range.Top);
-        auto [bottomLo, bottomHi] = ExpandRowRange(range.Left, range.Right, range.Bottom);
-        GridRect grown{std::min(leftLo, rightLo), std::min(topLo, bottomLo), std::max(leftHi, rightHi),
-                       std::max(topHi, bottomHi)};
+        GridRect grown;
+        for (Axis axis : kAxes) {
+            const int acrossFrom = FirstOn(range, Across(axis)), acrossTo = LastOn(range, Across(axis));
+            const auto [firstLo, firstHi] = ExpandRange(axis, acrossFrom, acrossTo, FirstOn(range, axis));
+            const auto [lastLo, lastHi] = ExpandRange(axis, acrossFrom, acrossTo, LastOn(range, axis));
+            FirstOn(grown, axis) = std::min(firstLo, lastLo);
+            LastOn(grown, axis) = std::max(firstHi, lastHi);
+        }
         if (grown == range) return range;
         range = grown;
     }
 }
 
 void XLGridData::SetCurCell(GridPoint cell) {
-    if (colCount_ == 0 || rowCount_ == 0) return;
+    if (ColCount() == 0 || RowCount() == 0) return;
     UpdateScope update(host_);
     // A refused edit stays open over its cell, so the current cell stays there too.
     if (!host_.EndEdit(true, false)) return;
-    curCell_ = {std::clamp(cell.Col, 0, colCount_ - 1), std::clamp(cell.Row, 0, rowCount_ - 1)};
-    while (curCell_.Row > topRow_ + VisibleRowCount() - 1) SetTopRow(topRow_ + 1);
-    while (curCell_.Col > leftCol_ + VisibleColCount() - 1) SetLeftCol(leftCol_ + 1);
-    if (curCell_.Col < leftCol_) SetLeftCol(leftCol_ - 1);
-    if (curCell_.Row < topRow_) SetTopRow(topRow_ - 1);
+    curCell_ = {std::clamp(cell.Col, 0, ColCount() - 1), std::clamp(cell.Row, 0, RowCount() - 1)};
+    for (Axis axis : kAxes) StepIntoView(axis, IndexOn(curCell_, axis));
     curCell_ = MasterOf(curCell_);
     SelectRange(MasterArea(curCell_));
     // The master lies up and left of the cell asked for: showing it shows the area's start.
-    if (topRow_ > curCell_.Row) SetTopRow(curCell_.Row);
-    if (leftCol_ > curCell_.Col) SetLeftCol(curCell_.Col);
+    for (Axis axis : kAxes)
+        if (First(axis) > IndexOn(curCell_, axis)) SetFirst(axis, IndexOn(curCell_, axis));
     host_.CurCellChanged(curCell_);
     host_.SelectionChanged(selection_);
     UpdateScrollBars();
 }
 
 void XLGridData::SelectRange(const GridRect& range) {
-    if (colCount_ == 0 || rowCount_ == 0) return;
+    if (ColCount() == 0 || RowCount() == 0) return;
     UpdateScope update(host_);
     if (selection_.Top != -1)
         ForEachCell(selection_, [](GridCell& cell) { cell.SelectCount = std::max(0, cell.SelectCount - 1); });

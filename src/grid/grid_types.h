@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
 
+#include "toolkit/dpi_scale.h"
+#include "toolkit/pixels.h"
+
 // Cells are addressed 0-based by (Col, Row) over data rows; the caption row and the
 // row-header column are not cells.
 struct GridPoint {
@@ -9,8 +12,7 @@ struct GridPoint {
     friend bool operator==(const GridPoint&, const GridPoint&) = default;
 };
 
-// A rectangle. For cell ranges the edges are inclusive column and row indices; for pixels
-// Right and Bottom lie just outside, as in Win32.
+// A range of cells: the edges are inclusive column and row indices.
 struct GridRect {
     int Left = 0;
     int Top = 0;
@@ -26,18 +28,53 @@ inline constexpr GridPoint NoAnchor{-1, -1};
 using GridColor = std::uint32_t;
 constexpr GridColor SystemColor(int index) { return 0x80000000u + static_cast<GridColor>(index); }
 
-struct CellLine {
-    GridColor Color = 0;
-    int Width = 0;
+enum class Side { Left, Top, Right, Bottom };
+inline constexpr Side kSides[] = {Side::Left, Side::Top, Side::Right, Side::Bottom};
+
+// One value for each of a rectangle's four sides.
+template <class T>
+struct PerSide {
+    T Left{};
+    T Top{};
+    T Right{};
+    T Bottom{};
+
+    constexpr T& operator[](Side side) { return Pick(*this, side); }
+    constexpr const T& operator[](Side side) const { return Pick(*this, side); }
+    friend constexpr bool operator==(const PerSide&, const PerSide&) = default;
+
+private:
+    template <class Self>
+    static constexpr auto& Pick(Self& self, Side side) {
+        switch (side) {
+        case Side::Left: return self.Left;
+        case Side::Top: return self.Top;
+        case Side::Right: return self.Right;
+        case Side::Bottom: break;
+        }
+        return self.Bottom;
+    }
 };
 
-// Four per-side values: line widths or padding.
-struct GridSides {
-    int Left = 1;
-    int Top = 1;
-    int Right = 1;
-    int Bottom = 1;
-    friend bool operator==(const GridSides&, const GridSides&) = default;
+// Line widths, paddings and margins in layout pixels; the strips lines take in device pixels.
+template <class Unit>
+using Sides = PerSide<Pixels<Unit>>;
+using LayoutSides = Sides<LayoutUnit>;
+using DeviceSides = Sides<DeviceUnit>;
+
+constexpr DeviceSides Scaled(DpiScale scale, const LayoutSides& sides) {
+    return {scale(sides.Left), scale(sides.Top), scale(sides.Right), scale(sides.Bottom)};
+}
+
+// The part of a rectangle inside the given widths of its sides.
+constexpr DeviceRect Inset(const DeviceRect& rect, const DeviceSides& sides) {
+    return {rect.Left + sides.Left, rect.Top + sides.Top, rect.Width - sides.Left - sides.Right,
+            rect.Height - sides.Top - sides.Bottom};
+}
+
+struct CellLine {
+    GridColor Color = 0;
+    LayoutPx Width;
 };
 
 enum GridOption : std::uint8_t {

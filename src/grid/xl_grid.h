@@ -28,10 +28,9 @@ struct XLGridArgs {
     bool Border = true;
 };
 
-// (grid, col, row, editor, edit focus, margins in layout pixels): leave the editor null to
-// refuse the edit.
+// (grid, col, row, editor, edit focus, margins): leave the editor null to refuse the edit.
 // The edit focus is the edit box inside a composite editor; left null, the editor is it.
-using BeginEditEvent = Event<XLGrid&, int, int, Control*&, EditBox*&, GridRect&>;
+using BeginEditEvent = Event<XLGrid&, int, int, Control*&, EditBox*&, LayoutSides&>;
 // (grid, col, row, editor, edit focus, text, accept): clear accept to keep the editor open.
 using EndEditEvent = Event<XLGrid&, int, int, Control*, EditBox*, std::string&, bool&>;
 using GridChangeEvent = Event<XLGrid&>;
@@ -83,8 +82,8 @@ private:
     friend XLGrid& NewXLGrid(Control&, const XLGridArgs&);
 
     // GridHost
-    int ClientWidth() const override { return control_.ClientWidth().Value; }
-    int ClientHeight() const override { return control_.ClientHeight().Value; }
+    DevicePx ClientWidth() const override { return control_.ClientWidth(); }
+    DevicePx ClientHeight() const override { return control_.ClientHeight(); }
     DpiScale DisplayScale() const override { return control_.Scale(); }
     void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) override;
     std::unique_ptr<GridCell> NewCell() override;
@@ -105,9 +104,10 @@ private:
     void PaintCells(Canvas& canvas);
     void PaintCurrentCell(Canvas& canvas);
     void PaintHeaders(Canvas& canvas);
-    void PaintCell(XLGridCell& cell, const RECT& rect, int col, int row, Canvas& canvas, bool selected, bool focused);
-    RECT DrawCellLines(const XLGridCell& cell, Canvas& canvas, const RECT& rect, int col, int row);
-    void PaintHeader(Canvas& canvas, const RECT& rect, std::string_view caption, bool current, int col, int row);
+    void PaintCell(XLGridCell& cell, const DeviceRect& rect, int col, int row, Canvas& canvas, bool selected,
+                   bool focused);
+    DeviceRect DrawCellLines(const XLGridCell& cell, Canvas& canvas, const DeviceRect& rect, int col, int row);
+    void PaintHeader(Canvas& canvas, const DeviceRect& rect, std::string_view caption, bool current, int col, int row);
 
     CustomControl& control_;
     int updateCount_ = 0;

@@ -104,7 +104,7 @@ public:
     void CloseMainForm(Control& sender);
     void DiscardOpenEdits(Control& sender);
     void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*& editFocus,
-                           GridRect& margins);
+                           LayoutSides& margins);
 
 private:
     void SetResourcePrices(PriceLevel level);

@@ -38,7 +38,7 @@ void MainForm::DiscardOpenEdits(Control&) {
 }
 
 void MainForm::ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*&,
-                                 GridRect&) {
+                                 LayoutSides&) {
     // Only the purchase price of a row that names a resource can be typed.
     XLGridCell* name = grid.Cell(0, row);
     if (col == kPriceColumn && name && !name->Text.empty()) editor = PriceCellEditor;

@@ -22,7 +22,7 @@ constexpr std::array<std::pair<ChainResult, Label* MainForm::*>, kChainResultCou
 }};
 
 constexpr std::array<const char*, 3> kColumnCaptions = {"Ресурс", "Кол-во", "Цена покупки"};
-constexpr std::array<int, 3> kColumnWidths = {160, 70, 100};
+constexpr std::array<LayoutPx, 3> kColumnWidths = {160_lpx, 70_lpx, 100_lpx};
 
 constexpr std::array<std::string ResourceRowTexts::*, 3> kColumns = {
     &ResourceRowTexts::Name, &ResourceRowTexts::Quantity, &ResourceRowTexts::Price};

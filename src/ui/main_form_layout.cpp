@@ -48,9 +48,9 @@ void CreateFromRow(Panel*& field, Control& parent, const ControlRow& row) {
 // left and top.
 void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row) {
     XLGrid& grid = NewXLGrid(parent, {.Common = CommonArgs(row), .Border = false});
-    grid.SetRowHeaderWidth(0);
-    grid.SetLeftLineWidth(0);
-    grid.SetTopLineWidth(0);
+    grid.SetRowHeaderWidth(0_lpx);
+    grid.SetLineWidth(Side::Left, 0_lpx);
+    grid.SetLineWidth(Side::Top, 0_lpx);
     grid.HeaderFont().SetStyle(grid.HeaderFont().Style() & ~unsigned{kFontBold});
     field = &grid;
 }

@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "grid/grid_window_fixture.h"
+#include "toolkit/window_place.h"
 
 namespace {
 
 // The main window's editing rules: the price column of rows with a resource name only.
 struct PriceEditing {
     Control* editor = nullptr;
-    GridRect margins{0, 0, 0, 0};
+    LayoutSides margins;
     bool refuse = false;
     int changes = 0;
     int endEdits = 0;
     std::string endText;
 
-    void Begin(XLGrid& grid, int col, int row, Control*& lent, EditBox*&, GridRect& m) {
+    void Begin(XLGrid& grid, int col, int row, Control*& lent, EditBox*&, LayoutSides& m) {
         if (col == 2 && !grid.Cell(0, row)->Text.empty()) lent = editor;
         m = margins;
     }
@@ -50,12 +51,7 @@ protected:
         SendMessageW(EditorWindow(), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
         PumpMessages();
     }
-    RECT EditorRectInGrid() const {
-        RECT r;
-        GetWindowRect(EditorWindow(), &r);
-        MapWindowPoints(nullptr, GridWindow(), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
+
 
     PriceEditing editing_;
 };
@@ -66,26 +62,16 @@ TEST_F(GridEditingTest, EnterOpensTheEditorOverThePriceCellWithItsText) {
     EXPECT_EQ(grid_.EditFocus(), editor_);
     EXPECT_TRUE(EditorShown());
     EXPECT_EQ(GetParent(EditorWindow()), GridWindow());
-    GridRect cell = grid_.CellRect(2, 0);
-    RECT r = EditorRectInGrid();
-    EXPECT_EQ(r.left, cell.Left);
-    EXPECT_EQ(r.top, cell.Top);
-    EXPECT_EQ(r.right, cell.Right);
-    EXPECT_EQ(r.bottom, cell.Bottom);
+    EXPECT_EQ(WindowPlace(EditorWindow()), MakeDeviceRect(160 + 70, 20, 100, 20));
     EXPECT_EQ(editor_->Text(), "16");
     EXPECT_EQ(GetFocus(), EditorWindow());
     EXPECT_EQ(editor_->GetFont().FaceName(), grid_.Cell(2, 0)->Font.FaceName());
 }
 
 TEST_F(GridEditingTest, MarginsShrinkTheEditor) {
-    editing_.margins = {1, 2, 3, 4};
+    editing_.margins = {1_lpx, 2_lpx, 3_lpx, 4_lpx};
     Key(VK_F2);
-    GridRect cell = grid_.CellRect(2, 0);
-    RECT r = EditorRectInGrid();
-    EXPECT_EQ(r.left, cell.Left + 1);
-    EXPECT_EQ(r.top, cell.Top + 2);
-    EXPECT_EQ(r.right, cell.Right - 3);
-    EXPECT_EQ(r.bottom, cell.Bottom - 4);
+    EXPECT_EQ(WindowPlace(EditorWindow()), MakeDeviceRect(160 + 70 + 1, 20 + 2, 100 - 1 - 3, 20 - 2 - 4));
 }
 
 TEST_F(GridEditingTest, EnterInTheEditorStoresAndRefocusesTheGrid) {
@@ -243,7 +229,7 @@ TEST_F(GridEditingTest, AnEditorHiddenByItsOwnerIsForgotten) {
 struct CompositeEditing {
     Control* panel = nullptr;
     EditBox* text = nullptr;
-    void Begin(XLGrid&, int, int, Control*& editor, EditBox*& editFocus, GridRect&) {
+    void Begin(XLGrid&, int, int, Control*& editor, EditBox*& editFocus, LayoutSides&) {
         editor = panel;
         editFocus = text;
     }

@@ -17,16 +17,16 @@ TEST(GridModel, NewGridHasDefaultsAndOnlyTheFirstCellSelected) {
     EXPECT_EQ(g.TopRow(), 0);
     EXPECT_EQ(g.LeftCol(), 0);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(g.ColWidth(i), 70);
-        EXPECT_EQ(g.RowHeight(i), 20);
+        EXPECT_EQ(g.ColWidth(i), 70_lpx);
+        EXPECT_EQ(g.RowHeight(i), 20_lpx);
         EXPECT_EQ(g.GetColCaption(i), "");
         for (int j = 0; j < 3; ++j) {
             const GridCell* cell = g.Cell(i, j);
             ASSERT_NE(cell, nullptr);
             EXPECT_EQ(cell->Text, "");
-            EXPECT_EQ(cell->LeftLine.Width, 1);
-            EXPECT_EQ(cell->RightLine.Color, SystemColor(16));
-            EXPECT_EQ(cell->Padding, (GridSides{1, 1, 1, 1}));
+            EXPECT_EQ(cell->Lines.Left.Width, 1_lpx);
+            EXPECT_EQ(cell->Lines.Right.Color, SystemColor(16));
+            EXPECT_EQ(cell->Padding, (LayoutSides{1_lpx, 1_lpx, 1_lpx, 1_lpx}));
             EXPECT_EQ(cell->VAlign, VAlignment::Center);
             EXPECT_EQ(cell->Grid, &g);
         }
@@ -38,29 +38,29 @@ TEST(GridModel, OutOfRangeLookupsGiveNothing) {
     TestGrid t(3, 3);
     for (auto [col, row] : {GridPoint{-1, 0}, GridPoint{3, 0}, GridPoint{0, -1}, GridPoint{0, 3}})
         EXPECT_EQ(t.grid.Cell(col, row), nullptr) << col << "," << row;
-    EXPECT_EQ(t.grid.ColWidth(3), 0);
-    EXPECT_EQ(t.grid.RowHeight(-1), 0);
+    EXPECT_EQ(t.grid.ColWidth(3), 0_lpx);
+    EXPECT_EQ(t.grid.RowHeight(-1), 0_lpx);
     t.grid.SetColCaption(3, "x");
     t.grid.SetColCaption(-1, "x");
     EXPECT_EQ(t.grid.GetColCaption(3), "");
-    EXPECT_EQ(t.grid.CellRect(5, 0), (GridRect{30, 20, 30, 20}));
+    EXPECT_EQ(t.grid.CellRect(5, 0), MakeDeviceRect(30, 20, 0, 0));
 }
 
 TEST(GridModel, SetColWidthsTakesWhatFitsTheColumns) {
     struct Case {
         int cols;
-        std::vector<int> widths;
-        std::vector<int> expected;
+        std::vector<LayoutPx> widths;
+        std::vector<LayoutPx> expected;
     } cases[] = {
-        {3, {160, 70, 100}, {160, 70, 100}},
-        {2, {160, 70, 100}, {160, 70}},
-        {3, {160}, {160, 70, 70}},
-        {3, {}, {70, 70, 70}},
+        {3, {160_lpx, 70_lpx, 100_lpx}, {160_lpx, 70_lpx, 100_lpx}},
+        {2, {160_lpx, 70_lpx, 100_lpx}, {160_lpx, 70_lpx}},
+        {3, {160_lpx}, {160_lpx, 70_lpx, 70_lpx}},
+        {3, {}, {70_lpx, 70_lpx, 70_lpx}},
     };
     for (const Case& c : cases) {
         TestGrid t(c.cols, 3);
         t.grid.SetColWidths(c.widths);
-        std::vector<int> widths;
+        std::vector<LayoutPx> widths;
         for (int i = 0; i < t.grid.ColCount(); ++i) widths.push_back(t.grid.ColWidth(i));
         EXPECT_EQ(widths, c.expected) << "cols " << c.cols << ", " << c.widths.size() << " widths";
     }
@@ -78,7 +78,7 @@ TEST(GridModel, ShrinkingColumnsMovesTheCurrentCellAndGrowingKeepsTexts) {
     EXPECT_EQ(t.grid.Cell(1, 1)->Text, "kept");
     EXPECT_EQ(t.grid.GetColCaption(1), "caption");
     EXPECT_EQ(t.grid.GetColCaption(3), "");
-    EXPECT_EQ(t.grid.ColWidth(3), 70);
+    EXPECT_EQ(t.grid.ColWidth(3), 70_lpx);
     EXPECT_EQ(t.grid.Cell(3, 2)->Text, "");
 }
 
@@ -106,13 +106,13 @@ TEST(GridModel, CountChangesStoreAnOpenEditFirst) {
 
 TEST(GridModel, LineWidthSettersReachEveryCellAndNewOnes) {
     TestGrid t(2, 2);
-    t.grid.SetLeftLineWidth(0);
-    t.grid.SetBottomLineWidth(3);
+    t.grid.SetLineWidth(Side::Left, 0_lpx);
+    t.grid.SetLineWidth(Side::Bottom, 3_lpx);
     t.grid.SetColCount(3);
     for (int col = 0; col < 3; ++col) {
-        EXPECT_EQ(t.grid.Cell(col, 1)->LeftLine.Width, 0) << col;
-        EXPECT_EQ(t.grid.Cell(col, 1)->BottomLine.Width, 3) << col;
-        EXPECT_EQ(t.grid.Cell(col, 1)->TopLine.Width, 1) << col;
+        EXPECT_EQ(t.grid.Cell(col, 1)->Lines.Left.Width, 0_lpx) << col;
+        EXPECT_EQ(t.grid.Cell(col, 1)->Lines.Bottom.Width, 3_lpx) << col;
+        EXPECT_EQ(t.grid.Cell(col, 1)->Lines.Top.Width, 1_lpx) << col;
     }
 }
 
@@ -126,8 +126,8 @@ TEST(GridModel, EverySetterRepaintsOnceAndLeavesNoUpdateOpen) {
         {"SetRowCount", [](XLGridData& g) { g.SetRowCount(2); }},
         {"SetText", [](XLGridData& g) { g.Cell(0, 0)->SetText("a"); }},
         {"SetColCaption", [](XLGridData& g) { g.SetColCaption(0, "a"); }},
-        {"SetRowHeaderWidth", [](XLGridData& g) { g.SetRowHeaderWidth(0); }},
-        {"SetTopLineWidth", [](XLGridData& g) { g.SetTopLineWidth(0); }},
+        {"SetRowHeaderWidth", [](XLGridData& g) { g.SetRowHeaderWidth(0_lpx); }},
+        {"SetLineWidth", [](XLGridData& g) { g.SetLineWidth(Side::Top, 0_lpx); }},
         {"SetCurCell", [](XLGridData& g) { g.SetCurCell({1, 1}); }},
         {"SelectRange", [](XLGridData& g) { g.SelectRange({0, 0, 1, 1}); }},
         {"SetTopRow", [](XLGridData& g) { g.SetTopRow(1); }},
@@ -195,7 +195,7 @@ TEST(GridModel, SetCurCellClampsSelectsAndRaisesBothEventsInOrder) {
 
 TEST(GridModel, SetCurCellScrollsTheCellIntoView) {
     TestGrid t(3, 20);
-    t.host.clientHeight = 20 + 5 * 20 + 10;  // caption row, five whole rows and a part
+    t.host.clientHeight = DevicePx(20 + 5 * 20 + 10);  // caption row, five whole rows and a part
     ASSERT_EQ(t.grid.VisibleRowCount(), 5);
     t.grid.SetCurCell({0, 12});
     EXPECT_EQ(t.grid.TopRow(), 8);
@@ -204,7 +204,7 @@ TEST(GridModel, SetCurCellScrollsTheCellIntoView) {
     t.grid.SetCurCell({0, 2});
     EXPECT_EQ(t.grid.TopRow(), 2);
     EXPECT_EQ(t.host.rowBar, (GridScrollBar{19, 5, 2}));
-    t.host.clientWidth = 30 + 70 + 10;  // row headers and one column and a bit
+    t.host.clientWidth = DevicePx(30 + 70 + 10);  // row headers and one column and a bit
     t.grid.SetCurCell({2, 2});
     EXPECT_EQ(t.grid.LeftCol(), 2);
     EXPECT_EQ(t.grid.VisibleColCount(), 1);
@@ -235,7 +235,7 @@ TEST(GridModel, TurningRangeSelectOffClearsEveryCount) {
 
 TEST(GridModel, MergedAreaIsCoveredWholeByCurrentCellAndSelection) {
     TestGrid t(5, 5, RangeSelect);
-    t.host.clientHeight = 200;
+    t.host.clientHeight = 200_dpx;
     t.grid.MergeCells({1, 1, 2, 3});
     EXPECT_EQ(t.grid.Cell(1, 1)->ColSpan, 1);
     EXPECT_EQ(t.grid.Cell(1, 1)->RowSpan, 2);
@@ -243,15 +243,15 @@ TEST(GridModel, MergedAreaIsCoveredWholeByCurrentCellAndSelection) {
     t.grid.SetCurCell({2, 3});
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{1, 1}));
     EXPECT_EQ(t.grid.Selection(), (GridRect{1, 1, 2, 3}));
-    EXPECT_EQ(t.grid.CellRect(1, 1), (GridRect{30 + 70, 20 + 20, 30 + 210, 20 + 80}));
+    EXPECT_EQ(t.grid.CellRect(1, 1), MakeDeviceRect(30 + 70, 20 + 20, 140, 60));
     // A range touching the area grows over all of it.
     t.grid.SelectRange({0, 3, 1, 4});
     EXPECT_EQ(t.grid.Selection(), (GridRect{0, 1, 2, 4}));
-    EXPECT_EQ(t.grid.ExpandColRange(2, 2, 2), std::make_pair(1, 2));
-    EXPECT_EQ(t.grid.ExpandRowRange(0, 0, 2), std::make_pair(2, 2));
-    EXPECT_EQ(t.grid.ExpandRowRange(0, 4, 4), std::make_pair(4, 4));
-    EXPECT_EQ(t.grid.ExpandRowRange(2, 2, 4), std::make_pair(4, 4));
-    EXPECT_EQ(t.grid.ExpandRowRange(2, 2, 3), std::make_pair(1, 3));
+    EXPECT_EQ(t.grid.ExpandRange(Axis::Cols, 2, 2, 2), std::make_pair(1, 2));
+    EXPECT_EQ(t.grid.ExpandRange(Axis::Rows, 0, 0, 2), std::make_pair(2, 2));
+    EXPECT_EQ(t.grid.ExpandRange(Axis::Rows, 0, 4, 4), std::make_pair(4, 4));
+    EXPECT_EQ(t.grid.ExpandRange(Axis::Rows, 2, 2, 4), std::make_pair(4, 4));
+    EXPECT_EQ(t.grid.ExpandRange(Axis::Rows, 2, 2, 3), std::make_pair(1, 3));
 }
 
 TEST(GridModel, MergingOverTheCurrentCellMovesItToTheMaster) {

@@ -9,11 +9,13 @@ namespace {
 
 using Cells = std::vector<GridPoint>;
 
+DevicePoint At(int x, int y) { return {DevicePx(x), DevicePx(y)}; }
+
 // A 10 x 30 grid whose client shows row headers, four whole columns and five whole rows.
 struct BigGrid : TestGrid {
     explicit BigGrid(std::uint8_t options = 0) : TestGrid(10, 30, options) {
-        host.clientWidth = 30 + 4 * 70 + 20;
-        host.clientHeight = 20 + 5 * 20 + 10;
+        host.clientWidth = DevicePx(30 + 4 * 70 + 20);
+        host.clientHeight = DevicePx(20 + 5 * 20 + 10);
     }
 };
 
@@ -141,6 +143,14 @@ TEST(GridKeys, ShiftScrollsTheMovedEdgeIntoView) {
     EXPECT_EQ(t.grid.LeftCol(), 4);  // scrolled when column 4 was reached
     t.grid.NavigateKey(NavKey::Down, true, true);
     EXPECT_EQ(t.grid.TopRow(), 25);
+    // An edge coming back towards the current cell stays in view where it is.
+    BigGrid back(RangeSelect);
+    back.grid.SetCurCell({8, 2});
+    for (int i = 0; i < 6; ++i) back.grid.NavigateKey(NavKey::Left, false, true);
+    EXPECT_EQ(back.grid.LeftCol(), 2);
+    back.grid.NavigateKey(NavKey::Right, false, true);
+    EXPECT_EQ(back.grid.Selection(), (GridRect{3, 2, 8, 2}));
+    EXPECT_EQ(back.grid.LeftCol(), 2);
 }
 
 TEST(GridKeys, WithoutRangeSelectShiftIsIgnored) {
@@ -184,32 +194,32 @@ TEST(GridWheel, StoresAndClosesAnOpenEdit) {
 
 TEST(GridScrollBars, RequestsMoveThePosition) {
     struct Case {
-        ScrollAxis axis;
+        Axis axis;
         ScrollRequest request;
         int thumb;
         int from;
         int expected;
     } cases[] = {
-        {ScrollAxis::Rows, ScrollRequest::LineUp, 0, 0, 0},
-        {ScrollAxis::Rows, ScrollRequest::LineUp, 0, 4, 3},
-        {ScrollAxis::Rows, ScrollRequest::LineDown, 0, 4, 5},
-        {ScrollAxis::Rows, ScrollRequest::LineDown, 0, 25, 25},
-        {ScrollAxis::Rows, ScrollRequest::PageUp, 0, 10, 6},
-        {ScrollAxis::Rows, ScrollRequest::PageUp, 0, 2, 0},
-        {ScrollAxis::Rows, ScrollRequest::PageDown, 0, 10, 14},
-        {ScrollAxis::Rows, ScrollRequest::PageDown, 0, 23, 25},
-        {ScrollAxis::Rows, ScrollRequest::ThumbTrack, 17, 0, 17},
-        {ScrollAxis::Rows, ScrollRequest::ThumbPosition, 99, 0, 25},
-        {ScrollAxis::Rows, ScrollRequest::Top, 0, 9, 0},
-        {ScrollAxis::Rows, ScrollRequest::Bottom, 0, 0, 25},
-        {ScrollAxis::Cols, ScrollRequest::LineDown, 0, 0, 1},
-        {ScrollAxis::Cols, ScrollRequest::PageDown, 0, 0, 3},
-        {ScrollAxis::Cols, ScrollRequest::Bottom, 0, 0, 6},
-        {ScrollAxis::Cols, ScrollRequest::ThumbTrack, -3, 2, 0},
+        {Axis::Rows, ScrollRequest::LineUp, 0, 0, 0},
+        {Axis::Rows, ScrollRequest::LineUp, 0, 4, 3},
+        {Axis::Rows, ScrollRequest::LineDown, 0, 4, 5},
+        {Axis::Rows, ScrollRequest::LineDown, 0, 25, 25},
+        {Axis::Rows, ScrollRequest::PageUp, 0, 10, 6},
+        {Axis::Rows, ScrollRequest::PageUp, 0, 2, 0},
+        {Axis::Rows, ScrollRequest::PageDown, 0, 10, 14},
+        {Axis::Rows, ScrollRequest::PageDown, 0, 23, 25},
+        {Axis::Rows, ScrollRequest::ThumbTrack, 17, 0, 17},
+        {Axis::Rows, ScrollRequest::ThumbPosition, 99, 0, 25},
+        {Axis::Rows, ScrollRequest::Top, 0, 9, 0},
+        {Axis::Rows, ScrollRequest::Bottom, 0, 0, 25},
+        {Axis::Cols, ScrollRequest::LineDown, 0, 0, 1},
+        {Axis::Cols, ScrollRequest::PageDown, 0, 0, 3},
+        {Axis::Cols, ScrollRequest::Bottom, 0, 0, 6},
+        {Axis::Cols, ScrollRequest::ThumbTrack, -3, 2, 0},
     };
     for (const Case& c : cases) {
         BigGrid t;
-        bool rows = c.axis == ScrollAxis::Rows;
+        bool rows = c.axis == Axis::Rows;
         if (rows)
             t.grid.SetTopRow(c.from);
         else
@@ -224,56 +234,56 @@ TEST(GridScrollBars, RequestsMoveThePosition) {
 
 TEST(GridScrollBars, AnEmptyGridStaysAtZero) {
     TestGrid t(3, 0);
-    t.grid.Scroll(ScrollAxis::Rows, ScrollRequest::Bottom, 0);
-    t.grid.Scroll(ScrollAxis::Rows, ScrollRequest::LineDown, 0);
+    t.grid.Scroll(Axis::Rows, ScrollRequest::Bottom, 0);
+    t.grid.Scroll(Axis::Rows, ScrollRequest::LineDown, 0);
     EXPECT_EQ(t.grid.TopRow(), 0);
 }
 
 TEST(GridMouse, ClickMovesTheCurrentCellAndDragDragsItAlong) {
     TestGrid t(3, 3);
     t.UseProgramLook();
-    t.grid.MouseDown(200, 50, false);
+    t.grid.MouseDown(At(200, 50), false);
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{1, 1}));
     EXPECT_EQ(t.grid.Anchor(), (GridPoint{1, 1}));
-    t.grid.MouseMove(300, 70);
+    t.grid.MouseMove(At(300, 70));
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{2, 2}));
     EXPECT_EQ(t.SelectedCells(), (Cells{{2, 2}}));
     t.grid.MouseUp();
     EXPECT_FALSE(t.grid.Dragging());
     size_t events = t.host.curCellEvents.size();
-    t.grid.MouseMove(10, 30);  // no button: nothing
+    t.grid.MouseMove(At(10, 30));  // no button: nothing
     EXPECT_EQ(t.host.curCellEvents.size(), events);
-    t.grid.MouseDown(100, 10, false);  // caption row, not active: nothing
+    t.grid.MouseDown(At(100, 10), false);  // caption row, not active: nothing
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{2, 2}));
 }
 
 TEST(GridMouse, RangeSelectDragSelectsTheSpannedRectangle) {
     TestGrid t(3, 3, RangeSelect);
     t.UseProgramLook();
-    t.grid.MouseDown(300, 70, false);
-    t.grid.MouseMove(100, 30);
+    t.grid.MouseDown(At(300, 70), false);
+    t.grid.MouseMove(At(100, 30));
     EXPECT_EQ(t.grid.Selection(), (GridRect{0, 0, 2, 2}));
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{2, 2}));
-    t.grid.MouseMove(200, 50);
+    t.grid.MouseMove(At(200, 50));
     EXPECT_EQ(t.grid.Selection(), (GridRect{1, 1, 2, 2}));
     EXPECT_EQ(t.SelectedCells().size(), 4u);
     t.grid.MouseUp();
     // Ctrl keeps the earlier selection and adds the new one.
-    t.grid.MouseDown(10, 30, true);
+    t.grid.MouseDown(At(10, 30), true);
     EXPECT_EQ(t.SelectedCells(), (Cells{{0, 0}, {1, 1}, {2, 1}, {1, 2}, {2, 2}}));
     t.grid.MouseUp();
-    t.grid.MouseDown(10, 30, false);
+    t.grid.MouseDown(At(10, 30), false);
     EXPECT_EQ(t.SelectedCells(), (Cells{{0, 0}}));
 }
 
 TEST(GridMouse, DraggingOutOfTheCellsScrollsOneStepPerMove) {
     BigGrid t;
-    t.grid.MouseDown(40, 30, false);
-    t.grid.MouseMove(1000, 1000);
+    t.grid.MouseDown(At(40, 30), false);
+    t.grid.MouseMove(At(1000, 1000));
     EXPECT_EQ(t.grid.TopRow(), 25);  // beyond the last row points at the last row
     EXPECT_EQ(t.grid.LeftCol(), 6);
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{9, 29}));
-    t.grid.MouseMove(5, 5);
+    t.grid.MouseMove(At(5, 5));
     EXPECT_EQ(t.grid.TopRow(), 24);
     EXPECT_EQ(t.grid.LeftCol(), 5);
     EXPECT_EQ(t.grid.GetCurCell(), (GridPoint{5, 24}));
@@ -281,13 +291,13 @@ TEST(GridMouse, DraggingOutOfTheCellsScrollsOneStepPerMove) {
 
 TEST(GridMouse, CornerClickSelectsEverythingWithRangeSelect) {
     TestGrid t(3, 3, RangeSelect | RowHeaderSelect | ColHeaderSelect);
-    t.grid.MouseDown(30, 20, false);
+    t.grid.MouseDown(At(30, 20), false);
     EXPECT_TRUE(t.grid.AllSelected());
     EXPECT_EQ(t.grid.Selection(), (GridRect{0, 0, 2, 2}));
     EXPECT_EQ(t.SelectedCells().size(), 9u);
     t.grid.MouseUp();
     t.host.editOpen = true;
-    t.grid.MouseDown(100, 5, false);  // an active caption row: stores the edit, selects nothing
+    t.grid.MouseDown(At(100, 5), false);  // an active caption row: stores the edit, selects nothing
     EXPECT_EQ(t.host.endEdits.back(), std::make_pair(true, false));
     EXPECT_FALSE(t.grid.AllSelected());
     EXPECT_EQ(t.grid.Selection(), NoSelection);
@@ -298,7 +308,7 @@ TEST(GridMouse, CornerClickSelectsEverythingWithRangeSelect) {
 
 TEST(GridMouse, ClicksOnAnEmptyGridDoNothing) {
     TestGrid t(0, 0);
-    t.grid.MouseDown(50, 50, false);
+    t.grid.MouseDown(At(50, 50), false);
     EXPECT_FALSE(t.grid.Dragging());
     EXPECT_TRUE(t.host.curCellEvents.empty());
 }
@@ -307,9 +317,9 @@ TEST(GridMouse, DoubleClickEditsOnlyInTheCurrentCellsArea) {
     TestGrid t(4, 4);
     t.grid.MergeCells({1, 1, 2, 2});
     t.grid.SetCurCell({1, 1});
-    EXPECT_TRUE(t.grid.HitsCurCell(30 + 2 * 70 + 5, 20 + 2 * 20 + 5));  // the area's last cell
-    EXPECT_FALSE(t.grid.HitsCurCell(30 + 5, 20 + 20 + 5));
-    EXPECT_FALSE(t.grid.HitsCurCell(5, 5));
+    EXPECT_TRUE(t.grid.HitsCurCell(At(30 + 2 * 70 + 5, 20 + 2 * 20 + 5)));  // the area's last cell
+    EXPECT_FALSE(t.grid.HitsCurCell(At(30 + 5, 20 + 20 + 5)));
+    EXPECT_FALSE(t.grid.HitsCurCell(At(5, 5)));
 }
 
 }  // namespace

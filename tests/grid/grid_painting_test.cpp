@@ -20,8 +20,8 @@ protected:
         return picture;
     }
     RECT TextArea(int col, int row) const {
-        GridRect r = grid_.CellRect(col, row);
-        return {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+        const DeviceRect r = grid_.CellRect(col, row);
+        return {r.Left.Value + 2, r.Top.Value + 2, r.Right().Value - 2, r.Bottom().Value - 2};
     }
 };
 
@@ -59,8 +59,8 @@ TEST_F(GridPaintingTest, TheCurrentCellIsHighlightedWithItsOwnTextColour) {
     EXPECT_EQ(p->Ink(TextArea(0, 0), highlight, Sys(COLOR_WINDOWTEXT)), 0);
     EXPECT_EQ(p->Pixel(225, 50), window);
     EXPECT_GT(p->Ink(TextArea(1, 1), window, Sys(COLOR_WINDOWTEXT)), 20);
-    // The dotted focus rectangle runs along the inside of the lines.
-    EXPECT_NE(p->Count({0, 20, 160, 21}, Sys(COLOR_HIGHLIGHT)), 160);
+    // The dotted focus rectangle runs along the inside of the lines: every other pixel.
+    EXPECT_EQ(p->Count({0, 20, 160, 21}, Sys(COLOR_HIGHLIGHT)), 80);
 
     grid_.AsControl().Focus();
     Key(VK_RIGHT);
@@ -92,14 +92,14 @@ TEST_F(GridPaintingTest, ColoursComeFromTheGridAndTheCells) {
     colors.HeaderColor = RGB(0, 200, 0);
     grid_.SetColors(colors);
     grid_.Cell(1, 1)->Color = RGB(0, 0, 200);
-    grid_.Cell(1, 1)->RightLine.Color = RGB(250, 250, 0);
+    grid_.Cell(1, 1)->Lines.Right.Color = RGB(250, 250, 0);
     auto p = Paint();
     EXPECT_EQ(p->Pixel(150, 30), RGB(200, 0, 0));
     EXPECT_EQ(p->Pixel(5, 10), RGB(0, 200, 0));
     EXPECT_EQ(p->Pixel(200, 50), RGB(0, 0, 200));
     // The line right of cell (1, 1) is the neighbour's left line: one pixel, its colour.
     EXPECT_EQ(p->Pixel(230, 50), Sys(COLOR_BTNSHADOW));
-    grid_.Cell(2, 1)->LeftLine.Color = RGB(250, 250, 0);
+    grid_.Cell(2, 1)->Lines.Left.Color = RGB(250, 250, 0);
     EXPECT_EQ(Paint()->Pixel(230, 50), RGB(250, 250, 0));
 }
 
@@ -133,7 +133,7 @@ TEST_F(GridPaintingTest, AMergedAreaHasNoLinesInside) {
 }
 
 TEST_F(GridPaintingTest, WideLinesAreSplitBetweenNeighbours) {
-    grid_.SetRightLineWidth(3);
+    grid_.SetLineWidth(Side::Right, 3_lpx);
     auto p = Paint();
     // w = 3: column 1 paints two pixels of the line, column 0 one.
     const COLORREF line = Sys(COLOR_BTNSHADOW);
@@ -183,7 +183,7 @@ TEST_F(GridPaintingTest, OwnerDrawnCellsKeepTheirTextUndrawn) {
 }
 
 TEST_F(GridPaintingTest, RowHeadersAndCornerShowWhenGivenAWidth) {
-    grid_.SetRowHeaderWidth(30);
+    grid_.SetRowHeaderWidth(30_lpx);
     grid_.SetRowCaption(1, "2");
     auto p = Paint();
     EXPECT_EQ(p->Pixel(15, 5), Sys(COLOR_BTNFACE));
@@ -197,7 +197,7 @@ TEST_F(GridPaintingTest, WithoutHighlightSelectedCellsAreInvertedAndTheFrameIsTh
     grid_.SetOptions(RangeSelect);
     grid_.SelectRange({0, 0, 1, 1});
     auto p = Paint();
-    EXPECT_EQ(p->Pixel(200, 50), RGB(0, 0, 0) ^ 0) << "selected cell (1, 1) inverted";
+    EXPECT_EQ(p->Pixel(200, 50), Sys(COLOR_WINDOW) ^ RGB(255, 255, 255)) << "selected cell (1, 1) inverted";
     EXPECT_EQ(p->Pixel(100, 30), Sys(COLOR_WINDOW)) << "the current cell is not filled";
     EXPECT_EQ(p->Pixel(200, 70), Sys(COLOR_WINDOW)) << "row 2 is not selected";
     // The inverting frame runs round the selection, 5 pixels wide.

@@ -130,13 +130,13 @@ protected:
         editor_->SetVisible(false);
         Control& control = grid_.AsControl();
         control.Resize(331_lpx, 81_lpx);
-        grid_.SetRowHeaderWidth(0);
-        grid_.SetLeftLineWidth(0);
-        grid_.SetTopLineWidth(0);
+        grid_.SetRowHeaderWidth(0_lpx);
+        grid_.SetLineWidth(Side::Left, 0_lpx);
+        grid_.SetLineWidth(Side::Top, 0_lpx);
         control.GetFont().SetStyle(0);
         grid_.HeaderFont().Assign(form_->GetFont());
         grid_.HeaderFont().SetStyle(0);
-        const int widths[] = {160, 70, 100};
+        const LayoutPx widths[] = {160_lpx, 70_lpx, 100_lpx};
         grid_.SetColWidths(widths);
         grid_.SetColCaption(0, "Ресурс");
         grid_.SetColCaption(1, "Кол-во");
@@ -170,8 +170,8 @@ protected:
     }
     // The centre of a cell in client coordinates.
     POINT CellCentre(int col, int row) const {
-        GridRect r = grid_.CellRect(col, row);
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        const DeviceRect r = grid_.CellRect(col, row);
+        return {(r.Left + r.Right()).Value / 2, (r.Top + r.Bottom()).Value / 2};
     }
     void ClickCell(int col, int row) {
         POINT p = CellCentre(col, row);

@@ -25,7 +25,7 @@ TEST_F(GridWindowTest, NewGridIsAZelGridWindowWithTheStyleItAsksFor) {
 }
 
 TEST_F(GridWindowTest, ClicksAddressTheColumnLeftOfAnEdgeAndTheLastBeyondTheCells) {
-    const int narrow[] = {50, 50, 50};
+    const LayoutPx narrow[] = {50_lpx, 50_lpx, 50_lpx};
     grid_.SetColWidths(narrow);
     struct Case {
         int x;
@@ -219,7 +219,7 @@ TEST_F(GridWindowTest, TheControlsFontReachesEveryCellOldAndNew) {
 
 struct LentEditor {
     Control* editor = nullptr;
-    void Begin(XLGrid&, int, int, Control*& lent, EditBox*&, GridRect&) { lent = editor; }
+    void Begin(XLGrid&, int, int, Control*& lent, EditBox*&, LayoutSides&) { lent = editor; }
 };
 
 TEST_F(GridWindowTest, AnActiveCaptionClickStoresTheEditAndSelectsNothing) {

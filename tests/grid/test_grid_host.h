@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "grid/grid_data.h"
+#include "toolkit/pixels_print.h"
 
 // A window-less host: a client size of our choosing, and a record of what the model asked
 // of its window.
 class TestGridHost : public GridHost {
 public:
-    int clientWidth = 331;
-    int clientHeight = 81;
+    DevicePx clientWidth = 331_dpx;
+    DevicePx clientHeight = 81_dpx;
     DpiScale scale;
     int updateCount = 0;
     int repaints = 0;
@@ -21,8 +22,8 @@ public:
     std::vector<GridPoint> curCellEvents;
     std::vector<GridRect> selectionEvents;
 
-    int ClientWidth() const override { return clientWidth; }
-    int ClientHeight() const override { return clientHeight; }
+    DevicePx ClientWidth() const override { return clientWidth; }
+    DevicePx ClientHeight() const override { return clientHeight; }
     DpiScale DisplayScale() const override { return scale; }
     void BeginUpdate() override { ++updateCount; }
     void EndUpdate() override {
@@ -70,10 +71,10 @@ struct TestGrid {
 
     // The main window's look: no row headers, widths 160/70/100, no left or top lines.
     void UseProgramLook() {
-        grid.SetRowHeaderWidth(0);
-        grid.SetLeftLineWidth(0);
-        grid.SetTopLineWidth(0);
-        const int widths[] = {160, 70, 100};
+        grid.SetRowHeaderWidth(0_lpx);
+        grid.SetLineWidth(Side::Left, 0_lpx);
+        grid.SetLineWidth(Side::Top, 0_lpx);
+        const LayoutPx widths[] = {160_lpx, 70_lpx, 100_lpx};
         grid.SetColWidths(widths);
         host.ForgetEvents();
     }
@@ -90,4 +91,8 @@ struct TestGrid {
 inline void PrintTo(const GridPoint& p, std::ostream* os) { *os << "(" << p.Col << ", " << p.Row << ")"; }
 inline void PrintTo(const GridRect& r, std::ostream* os) {
     *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+template <class Unit>
+void PrintTo(const Sides<Unit>& s, std::ostream* os) {
+    *os << "(" << s.Left.Value << ", " << s.Top.Value << ", " << s.Right.Value << ", " << s.Bottom.Value << ")";
 }

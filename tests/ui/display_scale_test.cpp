@@ -40,14 +40,15 @@ TEST_F(MainFormTest, GridsMeasureHitAndPaintAtAnyDpi) {
     const DpiScale scale = window->Scale();
     PickNextFactory();
     XLGrid& grid = *(*form)[kMain].Grid;
-    EXPECT_EQ(grid.ColWidth(0), scale(160_lpx).Value);
-    EXPECT_EQ(grid.RowHeight(0), scale(20_lpx).Value);
-    EXPECT_EQ(grid.ColHeaderHeight(), scale(20_lpx).Value);
+    EXPECT_EQ(grid.DeviceSize(Axis::Cols, 0), scale(160_lpx));
+    EXPECT_EQ(grid.DeviceSize(Axis::Rows, 0), scale(20_lpx));
+    EXPECT_EQ(grid.DeviceHeaderSize(Axis::Rows), scale(20_lpx));
     EXPECT_EQ(FontHeight(grid.HeaderFont().Handle(scale)), scale(-11_lpx).Value);
 
     // A double click in the middle of the second row's price cell.
-    const GridRect price = grid.CellRect(2, 1);
-    const LPARAM point = MAKELPARAM((price.Left + price.Right) / 2, (price.Top + price.Bottom) / 2);
+    const DeviceRect price = grid.CellRect(2, 1);
+    const int middle = (price.Top + price.Bottom()).Value / 2;
+    const LPARAM point = MAKELPARAM((price.Left + price.Right()).Value / 2, middle);
     HWND gridWindow = grid.AsControl().Window();
     SendMessageW(gridWindow, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(gridWindow, WM_LBUTTONUP, 0, point);
@@ -55,8 +56,8 @@ TEST_F(MainFormTest, GridsMeasureHitAndPaintAtAnyDpi) {
     EXPECT_EQ(grid.GetCurCell(), (GridPoint{2, 1}));
     ASSERT_EQ(grid.Editor(), form->PriceCellEditor);
     const DeviceRect editor = WindowPlace(form->PriceCellEditor->Window());
-    EXPECT_EQ(editor.Top.Value, price.Top);
-    EXPECT_EQ(editor.Height.Value, price.Bottom - price.Top);
+    EXPECT_EQ(editor.Top, price.Top);
+    EXPECT_EQ(editor.Height, price.Height);
     grid.EndEdit(false, true);
     grid.SetCurCell({0, 0});
 
@@ -68,7 +69,7 @@ TEST_F(MainFormTest, GridsMeasureHitAndPaintAtAnyDpi) {
     picture.Resize(reference.Get(), width, height);
     grid.PaintGrid(picture.Dc());
     const COLORREF line = GetSysColor(COLOR_BTNSHADOW);
-    const int boundary = grid.ColWidth(0), middle = (price.Top + price.Bottom) / 2;
+    const int boundary = grid.DeviceSize(Axis::Cols, 0).Value;
     int linePixels = 0;
     for (int x = boundary - 4; x <= boundary + 4; ++x) linePixels += GetPixel(picture.Dc(), x, middle) == line;
     EXPECT_EQ(linePixels, scale(1_lpx).Value);

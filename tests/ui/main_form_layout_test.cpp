@@ -141,10 +141,10 @@ TEST_F(MainFormTest, StartUpState) {
         EXPECT_EQ(grid->GetColCaption(0), "Ресурс");
         EXPECT_EQ(grid->GetColCaption(1), "Кол-во");
         EXPECT_EQ(grid->GetColCaption(2), "Цена покупки");
-        EXPECT_EQ(grid->ColWidth(0), window->Scale()(160_lpx).Value);
-        EXPECT_EQ(grid->ColWidth(1), window->Scale()(70_lpx).Value);
-        EXPECT_EQ(grid->ColWidth(2), window->Scale()(100_lpx).Value);
-        EXPECT_EQ(grid->RowHeaderWidth(), 0);
+        EXPECT_EQ(grid->ColWidth(0), 160_lpx);
+        EXPECT_EQ(grid->ColWidth(1), 70_lpx);
+        EXPECT_EQ(grid->ColWidth(2), 100_lpx);
+        EXPECT_EQ(grid->RowHeaderWidth(), 0_lpx);
         EXPECT_EQ(grid->Cell(0, 0)->Text, "");
         EXPECT_EQ(grid->HeaderFont().FaceName(), "Tahoma");
         EXPECT_EQ(grid->HeaderFont().Style() & kFontBold, 0u);

@@ -139,8 +139,8 @@ TEST_F(TabOrderTest, TypingReplacesAPriceTabbedToOrOpenedAndGoesInAtTheCaretOfAC
     };
     auto doubleClickPrice = [&] {
         grid.AsControl().Focus();
-        const GridRect r = grid.CellRect(2, 0);
-        const LPARAM centre = MAKELPARAM((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        const DeviceRect r = grid.CellRect(2, 0);
+        const LPARAM centre = MAKELPARAM((r.Left + r.Right()).Value / 2, (r.Top + r.Bottom()).Value / 2);
         for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
             PostMessageW(gridWindow, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, centre);
         PumpMessages();
