@@ -84,6 +84,10 @@ public:
     void SetDefaults(const CellDefaults& defaults) { defaults_ = defaults; }
     const LayoutSides& DefaultLineWidths() const { return lineWidths_; }
     void SetLineWidth(Side side, LayoutPx width);
+    void SetLeftLineWidth(LayoutPx width) { SetLineWidth(Side::Left, width); }
+    void SetTopLineWidth(LayoutPx width) { SetLineWidth(Side::Top, width); }
+    void SetRightLineWidth(LayoutPx width) { SetLineWidth(Side::Right, width); }
+    void SetBottomLineWidth(LayoutPx width) { SetLineWidth(Side::Bottom, width); }
     std::uint8_t HighlightSelection() const { return highlight_; }
     void SetHighlightSelection(std::uint8_t highlight);
     std::uint8_t Options() const { return options_; }
@@ -115,7 +119,9 @@ public:
     DeviceRect CellRect(int col, int row) const;
     // The column (row) at a coordinate along the axis.
     int IndexAt(Axis axis, DevicePx at) const;
-    GridPoint HitTest(DevicePoint point) const { return {IndexAt(Axis::Cols, point.X), IndexAt(Axis::Rows, point.Y)}; }
+    int ColAtX(DevicePx x) const { return IndexAt(Axis::Cols, x); }
+    int RowAtY(DevicePx y) const { return IndexAt(Axis::Rows, y); }
+    GridPoint HitTest(DevicePoint point) const { return {ColAtX(point.X), RowAtY(point.Y)}; }
     int VisibleCount(Axis axis) const;
     int VisibleColCount() const { return VisibleCount(Axis::Cols); }
     int VisibleRowCount() const { return VisibleCount(Axis::Rows); }

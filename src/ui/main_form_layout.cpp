@@ -49,8 +49,8 @@ void CreateFromRow(Panel*& field, Control& parent, const ControlRow& row) {
 void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row) {
     XLGrid& grid = NewXLGrid(parent, {.Common = CommonArgs(row), .Border = false});
     grid.SetRowHeaderWidth(0_lpx);
-    grid.SetLineWidth(Side::Left, 0_lpx);
-    grid.SetLineWidth(Side::Top, 0_lpx);
+    grid.SetLeftLineWidth(0_lpx);
+    grid.SetTopLineWidth(0_lpx);
     grid.HeaderFont().SetStyle(grid.HeaderFont().Style() & ~unsigned{kFontBold});
     field = &grid;
 }

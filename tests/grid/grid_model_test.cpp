@@ -106,8 +106,8 @@ TEST(GridModel, CountChangesStoreAnOpenEditFirst) {
 
 TEST(GridModel, LineWidthSettersReachEveryCellAndNewOnes) {
     TestGrid t(2, 2);
-    t.grid.SetLineWidth(Side::Left, 0_lpx);
-    t.grid.SetLineWidth(Side::Bottom, 3_lpx);
+    t.grid.SetLeftLineWidth(0_lpx);
+    t.grid.SetBottomLineWidth(3_lpx);
     t.grid.SetColCount(3);
     for (int col = 0; col < 3; ++col) {
         EXPECT_EQ(t.grid.Cell(col, 1)->Lines.Left.Width, 0_lpx) << col;

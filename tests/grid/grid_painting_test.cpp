@@ -133,7 +133,7 @@ TEST_F(GridPaintingTest, AMergedAreaHasNoLinesInside) {
 }
 
 TEST_F(GridPaintingTest, WideLinesAreSplitBetweenNeighbours) {
-    grid_.SetLineWidth(Side::Right, 3_lpx);
+    grid_.SetRightLineWidth(3_lpx);
     auto p = Paint();
     // w = 3: column 1 paints two pixels of the line, column 0 one.
     const COLORREF line = Sys(COLOR_BTNSHADOW);

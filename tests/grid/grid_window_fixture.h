@@ -131,8 +131,8 @@ protected:
         Control& control = grid_.AsControl();
         control.Resize(331_lpx, 81_lpx);
         grid_.SetRowHeaderWidth(0_lpx);
-        grid_.SetLineWidth(Side::Left, 0_lpx);
-        grid_.SetLineWidth(Side::Top, 0_lpx);
+        grid_.SetLeftLineWidth(0_lpx);
+        grid_.SetTopLineWidth(0_lpx);
         control.GetFont().SetStyle(0);
         grid_.HeaderFont().Assign(form_->GetFont());
         grid_.HeaderFont().SetStyle(0);

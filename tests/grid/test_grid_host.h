@@ -72,8 +72,8 @@ struct TestGrid {
     // The main window's look: no row headers, widths 160/70/100, no left or top lines.
     void UseProgramLook() {
         grid.SetRowHeaderWidth(0_lpx);
-        grid.SetLineWidth(Side::Left, 0_lpx);
-        grid.SetLineWidth(Side::Top, 0_lpx);
+        grid.SetLeftLineWidth(0_lpx);
+        grid.SetTopLineWidth(0_lpx);
         const LayoutPx widths[] = {160_lpx, 70_lpx, 100_lpx};
         grid.SetColWidths(widths);
         host.ForgetEvents();
