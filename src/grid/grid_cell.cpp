@@ -4,5 +4,7 @@
 
 void GridCell::SetText(std::string_view text) {
     UpdateScope update(Grid->Host());
+    if (Text == text) return;
     Text = text;
+    Grid->Host().CellTextChanged(*this);
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "grid/xl_grid.h"
+#include "toolkit/accessible_name.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void XLGrid::BeginEdit() {
     if (!editor || !editFocus) return;  // a read-only cell
     editor_ = editor;
     editFocus_ = editFocus;
+    SetAccessibleName(*editFocus, CellName(*this, cur));
     editFocus->GetFont().Assign(cell->Font);
     editor->SetParentWindow(control_);
     editor->PlaceInHost(Inset(CellRect(cur.Col, cur.Row), Scaled(Scale(), margins)));

@@ -30,6 +30,8 @@ public:
     virtual std::unique_ptr<GridCell> NewCell() = 0;
     virtual void CurCellChanged(GridPoint cell) = 0;
     virtual void SelectionChanged(const GridRect& selection) = 0;
+    // A cell's text is not what it was.
+    virtual void CellTextChanged(const GridCell& /*cell*/) {}
 
 protected:
     ~GridHost() = default;

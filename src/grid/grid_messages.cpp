@@ -29,6 +29,11 @@ bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
     case WM_KEYDOWN:
         KeyDown(static_cast<int>(message.WParam));
         return false;
+    case WM_SETFOCUS:
+        accessibility_.FocusTaken();
+        return false;
+    case WM_GETOBJECT:
+        return accessibility_.Answer(message, result);
     case WM_HSCROLL:
     case WM_VSCROLL:
         Scroll(message.Id == WM_VSCROLL ? Axis::Rows : Axis::Cols,

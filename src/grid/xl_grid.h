@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/grid_accessible.h"
 #include "grid/grid_data.h"
 #include "toolkit/canvas.h"
 #include "toolkit/custom_control.h"
@@ -87,8 +88,15 @@ private:
     DpiScale DisplayScale() const override { return control_.Scale(); }
     void SetScrollBars(const GridScrollBar& rows, const GridScrollBar& cols) override;
     std::unique_ptr<GridCell> NewCell() override;
-    void CurCellChanged(GridPoint cell) override { OnCurCellChange(*this, cell.Col, cell.Row); }
-    void SelectionChanged(const GridRect& selection) override { OnSelectionChange(*this, selection); }
+    void CurCellChanged(GridPoint cell) override {
+        OnCurCellChange(*this, cell.Col, cell.Row);
+        accessibility_.CurCellChanged();
+    }
+    void SelectionChanged(const GridRect& selection) override {
+        OnSelectionChange(*this, selection);
+        accessibility_.SelectionChanged();
+    }
+    void CellTextChanged(const GridCell& cell) override { accessibility_.CellTextChanged(cell); }
 
     bool HandleMessage(Control& control, const Message& message, LRESULT& result);
     void KeyDown(int key);
@@ -116,6 +124,7 @@ private:
     OffscreenBitmap backBuffer_;
     Control* editor_ = nullptr;
     EditBox* editFocus_ = nullptr;
+    GridAccessibility accessibility_{*this};  // last: readers lose the grid before anything else goes
 };
 
 // Creates a grid window inside parent with its first columns and rows.

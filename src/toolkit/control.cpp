@@ -216,6 +216,11 @@ bool Control::HandleOwnMessage(const Message& message, LRESULT&) {
     case WM_RBUTTONUP:
         if (captionCut_) RelayToTooltip(message);
         return false;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        TakeNewColours(message);
+        return false;
     default:
         return false;
     }

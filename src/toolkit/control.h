@@ -205,6 +205,8 @@ private:
     LRESULT HandleMessage(const Message& message);
     bool Forward(const Message& message, LRESULT& result);
     void FontChanged(Font& font);
+    // New system colours, settings or theme: what was made of the old colours goes.
+    void TakeNewColours(const Message& message);
     // Takes the new scale: the font and the kind's own, then the children's.
     void TakeScale();
     DeviceRect NaturalPlace(std::string_view text);

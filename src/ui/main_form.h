@@ -88,6 +88,8 @@ public:
     void PrepareChainView(const NativePath& tablesFolder);
     // What the check of the tables found at start-up.
     const TableCheck& TablesCheck() const { return tablesCheck_; }
+    // The names screen readers read for the controls whose texts don't say enough.
+    void NameForScreenReaders();
     // The item (FactoryList index) of the factory chosen in FactoryCombo; -1 when none is.
     int ChosenItem() const;
 

@@ -128,6 +128,7 @@ std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tab
     for (const ControlRow& row : kRows) row.control->create(form, row);
     window->LayOut();
     WireEvents(form);
+    form.NameForScreenReaders();
     window->AddOwnedObject(std::make_unique<TabOrder>(TabStops(form)));
     form.PrepareChainView(tablesFolder);
     return window;
