@@ -45,9 +45,10 @@ void CreateFromRow(Panel*& field, Control& parent, const ControlRow& row) {
 }
 
 // A resource grid: three columns and three rows, no row headers, no lines on the outer
-// left and top.
+// left and top. Its text is what a screen reader calls it.
 void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row) {
     XLGrid& grid = NewXLGrid(parent, {.Common = CommonArgs(row), .Border = false});
+    grid.AsControl().SetText(row.text);
     grid.SetRowHeaderWidth(0_lpx);
     grid.SetLeftLineWidth(0_lpx);
     grid.SetTopLineWidth(0_lpx);

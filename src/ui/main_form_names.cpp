@@ -5,22 +5,17 @@
 
 namespace {
 
-// Whose each factory block is, by FactorySlot, as a screen reader says it.
-constexpr std::array<const char*, kFactorySlots> kOwners = {"главная фабрика", "фабрика поддержки 1",
-                                                            "фабрика поддержки 2", "фабрика поддержки 3"};
-constexpr std::array<const char*, kFactorySlots> kGridNames = {
-    "Ресурсы главной фабрики", "Ресурсы фабрики поддержки 1", "Ресурсы фабрики поддержки 2",
-    "Ресурсы фабрики поддержки 3"};
+// Whose each sale-price box is, by FactorySlot.
+constexpr std::array<const char*, kFactorySlots> kSalePriceNames = {
+    "Цена продажи, главная фабрика", "Цена продажи, фабрика поддержки 1", "Цена продажи, фабрика поддержки 2",
+    "Цена продажи, фабрика поддержки 3"};
 
 }  // namespace
 
-// A screen reader names a box from the text created before it, which here is not its
-// caption, and a grid from its window text. Each sale-price box says whose price it is.
+// A screen reader names a box from the text created just before it, which here is not its
+// caption.
 void MainForm::NameForScreenReaders() {
     SetAccessibleName(*FactoryCombo, FactoryPromptLabel->Text());
-    for (std::size_t slot = 0; slot < Factories.size(); ++slot) {
-        FactoryBlock& block = Factories[slot];
-        SetAccessibleName(*block.SalePrice, block.SalePriceCaption->Text() + ", " + kOwners[slot]);
-        block.Grid->AsControl().SetText(kGridNames[slot]);
-    }
+    for (std::size_t slot = 0; slot < Factories.size(); ++slot)
+        SetAccessibleName(*Factories[slot].SalePrice, kSalePriceNames[slot]);
 }
