@@ -1,8 +1,5 @@
 #include "toolkit/accessibility.h"
 
-#include <exception>
-#include <string>
-
 #include "toolkit/cp1251.h"
 
 namespace {
@@ -10,13 +7,12 @@ namespace {
 // By full path: oleacc.dll is no known DLL, and the program's folder must not stand in for
 // the system's.
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    std::wstring path(folder, length);
-    path += L'\\';
-    path += name;
-    return LoadLibraryW(path.c_str());
+    wchar_t path[MAX_PATH];
+    const UINT folder = GetSystemDirectoryW(path, MAX_PATH);
+    if (folder == 0 || folder + 1 + lstrlenW(name) >= MAX_PATH) return nullptr;
+    path[folder] = L'\\';
+    lstrcpyW(path + folder + 1, name);
+    return LoadLibraryW(path);
 }
 
 template <class Function>
@@ -71,16 +67,12 @@ IAccessible* NewStandardObject(HWND window) {
     return static_cast<IAccessible*>(object);
 }
 
-// No exception may unwind into the reader's call.
+// Straight into the reader's string: nothing here can throw into its call.
 HRESULT ReturnText(std::string_view text, BSTR* result) {
-    *result = nullptr;
     const AccessibilityFunctions* functions = Accessibility();
-    if (!functions) return E_FAIL;
-    try {
-        std::wstring wide = Cp1251ToWide(text);
-        *result = functions->AllocString(wide.data(), static_cast<UINT>(wide.size()));
-    } catch (const std::exception&) {
-        return E_OUTOFMEMORY;
-    }
-    return *result ? S_OK : E_OUTOFMEMORY;
+    *result = functions ? functions->AllocString(nullptr, static_cast<UINT>(text.size())) : nullptr;
+    if (!*result) return E_OUTOFMEMORY;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        (*result)[i] = static_cast<wchar_t>(Cp1251ToCodePoint(static_cast<unsigned char>(text[i])));
+    return S_OK;
 }
