@@ -171,15 +171,12 @@ HRESULT GridTableObject::accNavigate(LONG direction, VARIANT start, VARIANT* end
         to = CellOfId(direction == NAVDIR_FIRSTCHILD ? 1 : grid_->ColCount() * grid_->RowCount());
     } else {
         const auto [col, row] = *cell;
-        const LONG id = CellChildId(*grid_, *cell);
         switch (direction) {
         case NAVDIR_UP: to = GridPoint{col, row - 1}; break;
         case NAVDIR_DOWN: to = GridPoint{col, row + 1}; break;
         case NAVDIR_LEFT: to = GridPoint{col - 1, row}; break;
         case NAVDIR_RIGHT: to = GridPoint{col + 1, row}; break;
-        case NAVDIR_NEXT: to = CellOfId(id + 1); break;
-        case NAVDIR_PREVIOUS: to = CellOfId(id - 1); break;
-        default: return E_INVALIDARG;  // a cell has no children
+        default: return E_INVALIDARG;  // a cell has no children, and its neighbours lie in a direction
         }
     }
     if (!to || !grid_->Cell(to->Col, to->Row)) return ReturnNothing(end);

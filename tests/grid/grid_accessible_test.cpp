@@ -10,36 +10,16 @@
 #include "toolkit/com_ref.h"
 
 // The grid read in its own process, for what the program's grids never show: rows scrolled
-// away, a range selected, a disabled grid. The running program is read from outside by
-// the end-to-end tests.
+// away, a range selected, a disabled grid. The end-to-end tests read the running program.
 
 namespace {
 
-VARIANT Child(LONG id) {
-    VARIANT child;
+LONG StateOf(IAccessible& table, LONG id) {
+    VARIANT child{}, state{};
     child.vt = VT_I4;
     child.lVal = id;
-    return child;
-}
-
-LONG StateOf(IAccessible& table, LONG id) {
-    VARIANT state;
-    VariantInit(&state);
-    table.get_accState(Child(id), &state);
+    table.get_accState(child, &state);
     return state.vt == VT_I4 ? state.lVal : 0;
-}
-
-// The child ids a VT_UNKNOWN selection enumerates.
-std::vector<LONG> Enumerated(const VARIANT& selection) {
-    std::vector<LONG> ids;
-    IEnumVARIANT* items = nullptr;
-    if (selection.vt != VT_UNKNOWN || FAILED(selection.punkVal->QueryInterface(__uuidof(IEnumVARIANT),
-                                                                               reinterpret_cast<void**>(&items))))
-        return ids;
-    ComRef<IEnumVARIANT> owned(items);
-    VARIANT item;
-    while (items->Next(1, &item, nullptr) == S_OK) ids.push_back(item.vt == VT_I4 ? item.lVal : -1);
-    return ids;
 }
 
 TEST_F(GridWindowTest, ReadersFindCellsScrolledAwayARangeSelectedAndADisabledGridUnavailable) {
@@ -53,17 +33,22 @@ TEST_F(GridWindowTest, ReadersFindCellsScrolledAwayARangeSelectedAndADisabledGri
 
     EXPECT_NE(StateOf(*table.Get(), 1) & STATE_SYSTEM_OFFSCREEN, 0) << "row 1, scrolled away";
     EXPECT_EQ(StateOf(*table.Get(), 13) & STATE_SYSTEM_OFFSCREEN, 0) << "row 5, the first shown";
-    VARIANT selection;
-    VariantInit(&selection);
+
+    VARIANT selection{};
     ASSERT_EQ(table->get_accSelection(&selection), S_OK);
-    EXPECT_EQ(Enumerated(selection), (std::vector<LONG>{13, 14, 16, 17}));
-    VariantClear(&selection);
+    ASSERT_EQ(selection.vt, VT_UNKNOWN);
+    ComRef<IUnknown> owned(selection.punkVal);
+    IEnumVARIANT* items = nullptr;
+    ASSERT_EQ(owned->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&items)), S_OK);
+    ComRef<IEnumVARIANT> enumerator(items);
+    std::vector<LONG> ids;
+    for (VARIANT item{}; items->Next(1, &item, nullptr) == S_OK;) ids.push_back(item.lVal);
+    EXPECT_EQ(ids, (std::vector<LONG>{13, 14, 16, 17}));
 
     // Over the captions the point is the table's own.
     POINT caption{5, 5};
     ClientToScreen(GridWindow(), &caption);
-    VARIANT hit;
-    VariantInit(&hit);
+    VARIANT hit{};
     table->accHitTest(caption.x, caption.y, &hit);
     EXPECT_TRUE(hit.vt == VT_I4 && hit.lVal == CHILDID_SELF);
 

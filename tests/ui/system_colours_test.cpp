@@ -9,25 +9,23 @@
 
 namespace {
 
-// New system colours for as long as it lives; the old ones come back however the test
-// ends, as under Wine they hold for every process of the session.
-class SystemColours {
+constexpr std::array<int, 3> kChanged = {COLOR_BTNFACE, COLOR_WINDOW, COLOR_HIGHLIGHT};
+constexpr COLORREF kFace = RGB(0x20, 0x30, 0x40), kField = RGB(0x50, 0x10, 0x60), kHighlight = RGB(0x10, 0x70, 0x20);
+
+// The scheme for as long as it lives; the old colours come back however the test ends, as
+// under Wine they hold for every process of the session.
+class HighContrast {
 public:
-    explicit SystemColours(const std::array<std::pair<int, COLORREF>, 3>& colours) {
-        std::array<COLORREF, 3> wanted{};
-        for (std::size_t i = 0; i < colours.size(); ++i) {
-            indices_[i] = colours[i].first;
-            saved_[i] = GetSysColor(indices_[i]);
-            wanted[i] = colours[i].second;
-        }
-        SetSysColors(3, indices_.data(), wanted.data());
+    HighContrast() {
+        for (std::size_t i = 0; i < kChanged.size(); ++i) saved_[i] = GetSysColor(kChanged[i]);
+        const std::array<COLORREF, 3> scheme = {kFace, kField, kHighlight};
+        SetSysColors(3, kChanged.data(), scheme.data());
     }
-    ~SystemColours() { SetSysColors(3, indices_.data(), saved_.data()); }
-    SystemColours(const SystemColours&) = delete;
-    SystemColours& operator=(const SystemColours&) = delete;
+    ~HighContrast() { SetSysColors(3, kChanged.data(), saved_.data()); }
+    HighContrast(const HighContrast&) = delete;
+    HighContrast& operator=(const HighContrast&) = delete;
 
 private:
-    std::array<int, 3> indices_{};
     std::array<COLORREF, 3> saved_{};
 };
 
@@ -39,8 +37,8 @@ COLORREF Shown(const Control& control, int x, int y) {
 
 // A point inside a cell, clear of its lines, its focus frame and its text.
 COLORREF ShownInCell(XLGrid& grid, int col, int row) {
-    const GridRect cell = grid.CellRect(col, row);
-    return Shown(grid.AsControl(), cell.Left + 3, cell.Bottom - 3);
+    const DeviceRect cell = grid.CellRect(col, row);
+    return Shown(grid.AsControl(), cell.Left.Value + 3, cell.Bottom().Value - 3);
 }
 
 TEST_F(MainFormTest, NewSystemColoursRepaintTheWindowItsBoxesAndGridsAtOnce) {
@@ -49,20 +47,17 @@ TEST_F(MainFormTest, NewSystemColoursRepaintTheWindowItsBoxesAndGridsAtOnce) {
     window->SetVisible(true);
     UpdateWindow(window->Window());
     PumpMessages();
-    constexpr COLORREF face = RGB(0x20, 0x30, 0x40), field = RGB(0x50, 0x10, 0x60), highlight = RGB(0x10, 0x70, 0x20);
     {
-        SystemColours scheme({{{COLOR_BTNFACE, face}, {COLOR_WINDOW, field}, {COLOR_HIGHLIGHT, highlight}}});
+        HighContrast scheme;
         PumpMessages();
-        XLGrid& grid = *(*form)[kMain].Grid;
-        XLGrid& disabled = *(*form)[kSupport3].Grid;
         EditBox& box = *(*form)[kMain].SalePrice;
         EditBox& disabledBox = *(*form)[kSupport3].SalePrice;
-        EXPECT_EQ(Shown(*window, 1, 1), face);
-        EXPECT_EQ(Shown(box, box.ClientWidth() - 2, box.ClientHeight() / 2), field);
-        EXPECT_EQ(Shown(disabledBox, disabledBox.ClientWidth() - 2, disabledBox.ClientHeight() / 2), face);
-        EXPECT_EQ(ShownInCell(grid, 0, 0), highlight) << "the current cell";
-        EXPECT_EQ(ShownInCell(grid, 0, 1), field);
-        EXPECT_EQ(ShownInCell(disabled, 0, 1), field);
+        EXPECT_EQ(Shown(*window, 1, 1), kFace);
+        EXPECT_EQ(Shown(box, box.ClientWidth().Value - 2, box.ClientHeight().Value / 2), kField);
+        EXPECT_EQ(Shown(disabledBox, disabledBox.ClientWidth().Value - 2, disabledBox.ClientHeight().Value / 2), kFace);
+        EXPECT_EQ(ShownInCell(*(*form)[kMain].Grid, 0, 0), kHighlight) << "the current cell";
+        EXPECT_EQ(ShownInCell(*(*form)[kMain].Grid, 0, 1), kField);
+        EXPECT_EQ(ShownInCell(*(*form)[kSupport3].Grid, 0, 1), kField) << "a disabled grid";
     }
     window->SetVisible(false);
     PumpMessages();
