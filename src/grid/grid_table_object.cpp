@@ -95,12 +95,11 @@ HRESULT GridTableObject::get_accChild(VARIANT child, IDispatch** object) {
     return CellOf(child) ? S_FALSE : E_INVALIDARG;
 }
 
+// The table is named by its window text.
 HRESULT GridTableObject::get_accName(VARIANT child, BSTR* name) {
-    if (!grid_) return StandardAccessible::get_accName(child, name);
-    if (IsSelf(child)) return Guarded([&] { return ReturnText(grid_->AsControl().Text(), name); });
     const auto cell = CellOf(child);
-    if (!cell) return E_INVALIDARG;
-    return Guarded([&] { return ReturnText(CellName(*grid_, *cell), name); });
+    if (!grid_ || (!cell && !IsSelf(child))) return StandardAccessible::get_accName(child, name);
+    return Guarded([&] { return ReturnText(cell ? CellName(*grid_, *cell) : grid_->AsControl().Text(), name); });
 }
 
 HRESULT GridTableObject::get_accValue(VARIANT child, BSTR* value) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "calc/chain_calculation.h"
@@ -34,6 +35,13 @@ constexpr std::array<std::array<const char*, 2>, 4> kFactoryNames = {{
 }};
 constexpr std::array<const char*, 3> kColumnNames = {"Ресурс", "Кол-во", "Цена покупки"};
 constexpr const char* kFactoryListName = "Выберите фабрику, для которой хотите построить цепочку";
+// Captions a narrow place may cut short on screen: read whole all the same.
+constexpr std::array<std::pair<const wchar_t*, const char*>, 4> kWholeCaptions = {{
+    {L"Button", "Фабрика 1:"},
+    {L"Button", "Все цены выставляются вручную"},
+    {L"Static", "Цена продажи"},
+    {L"Static", "Затраты на производство на главной фабрике:"},
+}};
 
 VARIANT Child(LONG id) {
     VARIANT child;
@@ -169,6 +177,12 @@ TEST_F(ReadCalculatorTest, GridsReadAsTablesOfTheirCellsAndEveryBoxByItsNameAtAn
     }
     for (const auto& names : kFactoryNames) EXPECT_TRUE(Named(form, L"Edit", names[1])) << names[1];
     EXPECT_TRUE(Named(form, L"ComboBox", kFactoryListName));
+    for (const auto& [className, caption] : kWholeCaptions) {
+        HWND window = FindByText(form, className, caption);
+        ComRef<IAccessible> object = window ? ObjectOf(window) : ComRef<IAccessible>();
+        ASSERT_TRUE(object) << caption;
+        EXPECT_EQ(Read(*object.Get(), &IAccessible::get_accName), caption);
+    }
 }
 
 // What an out-of-context hook heard of the calculator's client areas.
