@@ -240,6 +240,11 @@ TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTh
     SendMessageW(grid, WM_KEYDOWN, VK_RIGHT, 0);
     EXPECT_TRUE(Heard(EVENT_OBJECT_FOCUS, grid, 5));
     EXPECT_EQ(Number([&](VARIANT* selection) { table->get_accSelection(selection); }), 5);
+    // The last row is shown only in part: going there scrolls the first out of view.
+    SendMessageW(grid, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_TRUE(Heard(EVENT_OBJECT_FOCUS, grid, 8));
+    EXPECT_NE(State(*table.Get(), 2) & STATE_SYSTEM_OFFSCREEN, 0);
+    EXPECT_EQ(State(*table.Get(), 8) & STATE_SYSTEM_OFFSCREEN, 0);
 
     const std::array<std::array<LONG, 3>, 6> steps = {{{5, NAVDIR_UP, 2},
                                                        {5, NAVDIR_DOWN, 8},
@@ -264,6 +269,13 @@ TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTh
     EXPECT_TRUE(Heard(EVENT_OBJECT_VALUECHANGE, grid, 3));
     EXPECT_EQ(Read(*table.Get(), &IAccessible::get_accValue, 3), "4321");
     EXPECT_EQ(table->accDoDefaultAction(Child(1)), DISP_E_MEMBERNOTFOUND);
+
+    // A factory left out: its grid's cells can't be used.
+    ClickButton(FindByText(form, L"Button", "Фабрика 3:"));
+    ComRef<IAccessible> leftOut = ObjectOf(grids[3]);
+    ASSERT_TRUE(leftOut);
+    EXPECT_NE(State(*leftOut.Get(), 3) & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_EQ(Read(*leftOut.Get(), &IAccessible::get_accDefaultAction, 3), "");
 }
 
 }  // namespace
