@@ -1,5 +1,5 @@
 // The standard library reports its failures through these functions. The library's own
-// versions bring its whole string and exception machinery into the program (about 45 KB in
+// versions bring its whole string and exception machinery into the program (about 50 KB in
 // the 64-bit exe), for texts the player only ever sees as an internal error. These throw
 // the same kinds of failure with a constant text.
 

@@ -31,7 +31,7 @@ void AboutClicked(void* window, Control&) { ShowAbout(*static_cast<Control*>(win
 }  // namespace
 
 // Takes the place of the library's verbose terminate handler, which would bring its name
-// demangler into the program for a text no one sees.
+// demangler into the program (about 44 KB of the 64-bit exe) for a text no one sees.
 void __gnu_cxx::__verbose_terminate_handler() { EndOnUncaughtException(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "e2e/program_driver.h"
+#include "toolkit/application.h"
 #include "toolkit/cp1251.h"
 
 // The real program, started as its own process and driven by window messages only.
@@ -116,68 +117,29 @@ TEST_F(KelmCalcTest, TheWindowOpensCentredFilledAndFixedInSize) {
     EXPECT_EQ(ExitCode(), 0);
 }
 
-// The executable's resources, read from the file as Windows reads them.
-class ResourcesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        module = LoadLibraryExW(WindowsPath(KELM_CALC_EXE).c_str(), nullptr,
-                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(module, nullptr);
-    }
-    void TearDown() override { FreeLibrary(module); }
-    HMODULE module = nullptr;
-};
+// The calculator linked as the release is, with an About handler that fails through the
+// standard library (failing_about.cpp): caught by the window procedure, or escaping to the
+// terminate handler. Either way the player is told once, over the window, and the program
+// ends with the internal error's code.
+class FailingHandlerTest : public ::testing::TestWithParam<const wchar_t*> {};
 
-TEST_F(ResourcesTest, IconIsOne64By64ImageWith256Colours) {
-    HRSRC group = FindResourceW(module, L"MAINICON", MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
-    ASSERT_NE(group, nullptr);
-    auto* header = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(*reinterpret_cast<const WORD*>(header + 4), 1) << "one image";
-    EXPECT_EQ(header[6], 64);
-    EXPECT_EQ(header[7], 64);
-    EXPECT_EQ(*reinterpret_cast<const WORD*>(header + 12), 8) << "bits per pixel";
+TEST_P(FailingHandlerTest, IsToldInOneBoxThenTheProgramEndsWithTheInternalErrorCode) {
+    RunningProgram program(WindowsPath(KELM_CALC_FAILING_EXE), WindowsPath(KELM_SOURCE_DIR), GetParam());
+    HWND window = program.WaitForWindow(L"Form", kPatience);
+    ASSERT_NE(window, nullptr);
+    HWND about = FindByText(window, L"Button", "О программе");
+    ASSERT_NE(about, nullptr);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(about), BN_CLICKED), reinterpret_cast<LPARAM>(about));
+    HWND box = program.WaitForWindow(L"#32770", kPatience);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), "Внутренняя ошибка программы: vector::reserve.\r\nПрограмма будет закрыта.");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    // A second box would keep the program waiting.
+    EXPECT_EQ(program.WaitForExit(kPatience), DWORD{kInternalErrorExitCode});
 }
 
-TEST_F(ResourcesTest, ManifestAsksForCommonControls6AndPerMonitorDpi) {
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-    ASSERT_NE(found, nullptr);
-    auto* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    std::string manifest(text, SizeofResource(module, found));
-    EXPECT_NE(manifest.find("name=\"Kelm Economic Calculator\""), std::string::npos);
-    EXPECT_NE(manifest.find("version=\"1.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
-              std::string::npos);
-    EXPECT_NE(manifest.find("publicKeyToken=\"6595b64144ccf1df\""), std::string::npos);
-    EXPECT_NE(manifest.find(sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
-                                               : "processorArchitecture=\"x86\""),
-              std::string::npos);
-    EXPECT_NE(manifest.find("2005/WindowsSettings\">true/pm</dpiAware>"), std::string::npos);
-    EXPECT_NE(manifest.find("2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
-              std::string::npos);
-}
-
-TEST_F(ResourcesTest, VersionRecordIsRussianWithTheDescription) {
-    std::wstring exe = WindowsPath(KELM_CALC_EXE);
-    DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
-    ASSERT_GT(size, 0u);
-    std::vector<BYTE> data(size);
-    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, size, data.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
-                               reinterpret_cast<void**>(&translation), &length));
-    EXPECT_EQ(translation[0], 0x0419);
-    EXPECT_EQ(translation[1], 1251);
-    wchar_t* description = nullptr;
-    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\041904E3\\FileDescription",
-                               reinterpret_cast<void**>(&description), &length));
-    EXPECT_EQ(WideToCp1251(description), "Расчет производственных цепочек Kelm");
-}
+INSTANTIATE_TEST_SUITE_P(CaughtAndUncaught, FailingHandlerTest, ::testing::Values(L"", L"uncaught"),
+                         [](const auto& info) { return info.index == 0 ? "caught" : "uncaught"; });
 
 }  // namespace
