@@ -9,7 +9,7 @@ targets=()
 case $kind in
   native) toolchain=(-DKELM_BUILD_TESTS=ON) ;;
   win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake" -DKELM_BUILD_TESTS=ON) ;;
-  win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DKELM_BUILD_TESTS=OFF) ;;
+  win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DKELM_BUILD_TESTS=ON) ;;
   sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
   fuzz)   toolchain=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_BUILD_TESTS=OFF

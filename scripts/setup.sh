@@ -3,15 +3,18 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine64 fonts-wine fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev zip unzip
+          wine64 wine32:i386  # the 32-bit programs are tested too
+          fonts-wine fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev zip unzip
           chromium)  # the kelm-chains tests open the report page in it
+sudo_cmd=()
+[[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+# wine32 comes from the i386 architecture; the update below then lists its packages.
+dpkg --print-foreign-architectures | grep -qx i386 || "${sudo_cmd[@]}" dpkg --add-architecture i386
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi

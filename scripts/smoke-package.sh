@@ -1,23 +1,24 @@
 #!/bin/bash
-# Unpacks the 64-bit release zip into a fresh folder whose path has a blank, Cyrillic letters
-# and letters of no single-byte code page, then checks it under Wine as a player would use
-# it (tests/e2e/package_smoke.cpp).
+# Unpacks the 64-bit and the 32-bit release zip, each into a fresh folder whose path has a
+# blank, Cyrillic letters and letters of no single-byte code page, then checks it under Wine
+# as a player would use it (tests/e2e/package_smoke.cpp).
 # Run scripts/package.sh first.
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 scripts/build.sh win64 >/dev/null
 version=$(sed -n 's/^project(KelmCalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-zip="dist/kelm-calc-$version-win64.zip"
-(cd dist && sha256sum --check --quiet "kelm-calc-$version-win64.zip.sha256")
-
-place=$(mktemp -d)/"Игры Kelm Zoë 测试"
-mkdir -p "$place"
-unzip -q "$zip" -d "$place"
-release="$place/kelm-calc-$version-win64"
-
 source scripts/wine-env.sh
 export LANG=C.UTF-8  # so Wine reads the path in the arguments right
-windows_path="Z:$(echo "$release" | tr / '\\')"
-xvfb-run -a /usr/lib/wine/wine64 build/win64/tests/e2e/package_smoke.exe "$windows_path"
-rm -rf "$(dirname "$place")"
+
+for arch in win64 win32; do
+  name=kelm-calc-$version-$arch
+  (cd dist && sha256sum --check --quiet "$name.zip.sha256")
+  place=$(mktemp -d)/"Игры Kelm Zoë 测试"
+  mkdir -p "$place"
+  unzip -q "dist/$name.zip" -d "$place"
+  windows_path="Z:$(echo "$place/$name" | tr / '\\')"
+  echo "$name:"
+  xvfb-run -a /usr/lib/wine/wine64 build/win64/tests/e2e/package_smoke.exe "$windows_path"
+  rm -rf "$(dirname "$place")"
+done

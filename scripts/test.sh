@@ -1,6 +1,6 @@
 #!/bin/bash
-# Builds everything and runs every test: natively, natively under the sanitizers, the
-# Windows build under Wine, and the table fuzzer for a minute.
+# Builds everything and runs every test: natively, natively under the sanitizers, the 64-bit
+# and the 32-bit Windows builds under Wine, and the table fuzzer for a minute.
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
@@ -33,23 +33,27 @@ source scripts/wine-env.sh
 # One Wine server and its services for all tests, started inside the virtual display (a
 # desktop started without one breaks every window) and apart from ctest's output pipes (a
 # service holding a test's pipe open would keep ctest waiting).
+# The 64-bit and the 32-bit build run the same test programs, one after the other.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   /usr/lib/wine/wineserver -p >/dev/null 2>&1
   /usr/lib/wine/wine64 wineboot >/dev/null 2>&1
-  (cd build/win64 && ctest --output-on-failure --timeout 600)
-  result=$?
+  result=0
+  for kind in win64 win32; do
+    (cd build/$kind && ctest --output-on-failure --timeout 600) 2>&1 | tee build/$kind-ctest.log
+    ((PIPESTATUS[0] == 0)) || result=1
+  done
   scripts/startup.sh 9 || result=1
   /usr/lib/wine/wineserver -k 2>/dev/null
   for prefix in fallback dpi120 dpi144; do
     WINEPREFIX=$PWD/build/wineprefix-$prefix /usr/lib/wine/wineserver -k 2>/dev/null
   done
-  exit $result' 2>&1 | tee build/win64-ctest.log || status=1
+  exit $result' 2>&1 | tee build/wine.log || status=1
 
 echo
 echo "== Summary =="
 echo "fuzz: $fuzz_result"
-for kind in sanitize native win64; do
-  echo "$kind: $(grep -E 'tests passed|tests failed' build/$kind-ctest.log | tail -1)"
+for kind in sanitize native win64 win32; do
+  echo "$kind: $(grep -E 'tests passed|tests failed' build/$kind-ctest.log 2>/dev/null | tail -1)"
 done
 grep '^size: ' build/size.log
 grep '^start-up: ' build/win64/startup.log || echo "start-up: not measured"

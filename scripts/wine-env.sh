@@ -1,5 +1,6 @@
 # Sourced by the scripts: makes $WINEPREFIX a prefix of the build's own with a fixed font set
-# and display scale, anew when either has changed since it was made. Needs KELM_ROOT.
+# and display scale, for 64-bit and 32-bit programs, anew when the font set, the scale or
+# the Wine installed has changed since it was made. Needs KELM_ROOT.
 #   KELM_FONT_SET=tahoma    Wine's own fonts (fonts-wine), Tahoma among them: the default
 #   KELM_FONT_SET=fallback  DejaVu Sans alone (fonts-dejavu-core), as on a machine without Tahoma
 #   KELM_DPI=96             the display's pixels per inch: 96 (100 %), 120 (125 %), 144 (150 %)
@@ -22,9 +23,12 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # every later run, so the restriction holds from the prefix's first start on.
 export FONTCONFIG_FILE="$KELM_ROOT/scripts/fonts/no-system-fonts.conf"
 
-kelm_font_stamp=$( { echo "dpi $KELM_DPI"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}"; } |
-                   sha256sum | cut -c1-64)
-if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-fonts.stamp" 2>/dev/null)" != "$kelm_font_stamp" ]]; then
+# A prefix made before wine32 was installed cannot run 32-bit programs, and wineboot does not
+# mend it: whether wine32 is there is part of the stamp.
+kelm_prefix_stamp=$( { echo "dpi $KELM_DPI"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}";
+                       echo "wine32 $(dpkg-query -W -f='${Status} ${Version}' wine32:i386 2>/dev/null)"; } |
+                     sha256sum | cut -c1-64)
+if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-prefix.stamp" 2>/dev/null)" != "$kelm_prefix_stamp" ]]; then
   /usr/lib/wine/wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
@@ -35,6 +39,6 @@ if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-fonts.stamp" 2>/
       /d "$KELM_DPI" /f >/dev/null 2>&1 </dev/null
   fi
   /usr/lib/wine/wineserver -w || true
-  echo "$kelm_font_stamp" >"$WINEPREFIX/kelm-fonts.stamp"
+  echo "$kelm_prefix_stamp" >"$WINEPREFIX/kelm-prefix.stamp"
 fi
-unset kelm_font_files kelm_prefix kelm_font_stamp
+unset kelm_font_files kelm_prefix kelm_prefix_stamp

@@ -89,21 +89,20 @@ struct FailingHandler {
 
 std::vector<std::string> answeredBoxes;
 
+BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    wchar_t text[256] = {};
+    GetDlgItemTextW(window, 0xFFFF, text, 256);
+    answeredBoxes.push_back(WideToCp1251(text));
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
 // Runs inside the box's own message loop: reads the box's text and answers it.
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            wchar_t text[256] = {};
-            GetDlgItemTextW(window, 0xFFFF, text, 256);
-            answeredBoxes.push_back(WideToCp1251(text));
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-            return FALSE;
-        },
-        0);
+    EnumThreadWindows(GetCurrentThreadId(), &AnswerBox, 0);
 }
 
 TEST(InternalErrorTest, AFailingHandlerIsToldOnceAndEndsTheLoopWithItsCode) {
