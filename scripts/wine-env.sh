@@ -42,3 +42,11 @@ if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-prefix.stamp" 2>
   echo "$kelm_prefix_stamp" >"$WINEPREFIX/kelm-prefix.stamp"
 fi
 unset kelm_font_files kelm_prefix kelm_prefix_stamp
+
+# Wine's 32-bit part needs a kernel that runs 32-bit code. Some virtual machines have that
+# switched off: there the 32-bit programs are built but cannot be run.
+if /usr/lib/wine/wineserver32 --version >/dev/null 2>&1; then
+  export KELM_WINE32=runs
+else
+  export KELM_WINE32="this machine runs no 32-bit code (Wine's wineserver32 does not start)"
+fi
