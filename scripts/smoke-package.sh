@@ -1,12 +1,14 @@
 #!/bin/bash
 # Unpacks the 64-bit and the 32-bit release zip, each into a fresh folder whose path has a
 # blank, Cyrillic letters and letters of no single-byte code page, then checks it under Wine
-# as a player would use it (tests/e2e/package_smoke.cpp).
+# as a player would use it (tests/e2e/package_smoke.cpp). The programs in the zips must be,
+# byte for byte, the ones the tests of build/win64 and build/win32 run.
 # Run scripts/package.sh first.
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 scripts/build.sh win64 >/dev/null
+scripts/build.sh win32 >/dev/null
 version=$(sed -n 's/^project(KelmCalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 source scripts/wine-env.sh
 export LANG=C.UTF-8  # so Wine reads the path in the arguments right
@@ -17,6 +19,9 @@ for arch in win64 win32; do
   place=$(mktemp -d)/"Игры Kelm Zoë 测试"
   mkdir -p "$place"
   unzip -q "dist/$name.zip" -d "$place"
+  for program in src/app/kelm-calc.exe tools/kelm-chains/kelm-chains.exe; do
+    cmp "build/$arch/$program" "$place/$name/${program##*/}"
+  done
   windows_path="Z:$(echo "$place/$name" | tr / '\\')"
   echo "$name:"
   if [[ $arch == win32 && $KELM_WINE32 != runs ]]; then
