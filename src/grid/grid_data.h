@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/dpi_scale.h"
+#include "base/line_list.h"
 #include "grid/grid_axis.h"
 #include "grid/grid_cell.h"
 #include "grid/grid_host.h"
 #include "grid/grid_types.h"
-#include "toolkit/dpi_scale.h"
-#include "toolkit/line_list.h"
 
 struct GridColors {
     GridColor SelectColor = SystemColor(13);       // highlight

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/cp1251.h"
 #include "toolkit/application.h"
-#include "toolkit/cp1251.h"
 #include "toolkit/failure.h"
 #include "toolkit/form.h"
 

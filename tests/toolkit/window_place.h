@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "toolkit/pixels.h"
+#include "base/pixels.h"
 #include "toolkit/pixels_print.h"
 
 // Where a window really is, asked of the window itself: in its parent's client area, or on

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/text_convert.h"
 #include "calc/result_text.h"
 #include "data/factory_list.h"
-#include "toolkit/text_convert.h"
 #include "ui/main_form_fixture.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "data/catalogue.h"
 #include "toolkit/application.h"
-#include "toolkit/cp1251.h"
 #include "toolkit/message_pump.h"
 #include "toolkit/window_place.h"
 #include "ui/main_form.h"
