@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/about_box.h"
+#include "app/command_line.h"
 #include "app/startup_tables.h"
 #include "data/catalogue.h"
 #include "toolkit/application.h"
@@ -45,6 +46,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             return 1;
         }
         FormOf(*window).AboutButton->OnClick = {&AboutClicked, window.get()};
+        // A book given at start: a bad one is told of, and the window starts without it.
+        if (std::optional<NativePath> book = FirstArgument(GetCommandLineW())) FormOf(*window).OpenBook(*book);
         return RunMessageLoop(*window);
     } catch (const std::exception& failure) {
         ReportInternalError(failure.what());

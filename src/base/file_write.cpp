@@ -43,8 +43,17 @@ private:
 
 #ifdef _WIN32
 
+// The process's number in the name, written out by hand: std::to_wstring would bring the
+// C library's whole wide printf into the calculator.
+std::wstring ProcessNumber() {
+    std::wstring digits;
+    for (DWORD id = GetCurrentProcessId(); id > 0 || digits.empty(); id /= 10)
+        digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + id % 10));
+    return digits;
+}
+
 TemporaryFile::TemporaryFile(const NativePath& target)
-    : path_(target.Native() + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp"),
+    : path_(target.Native() + L"." + ProcessNumber() + L".tmp"),
       file_(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)),
       created_(IsOpen()) {}
 
@@ -122,3 +131,15 @@ FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes) {
     return file.MoveTo(target) ? FileWrite::Written : FileWrite::NotReplaced;
 }
 
+
+const char* FileWriteProblem(FileWrite result) {
+    switch (result) {
+        case FileWrite::NotCreated:
+            return "в этой папке не удалось создать файл (папки нет или нет прав на запись)";
+        case FileWrite::NotWritten: return "ошибка при записи (диск полон?)";
+        case FileWrite::NotReplaced:
+            return "его нельзя заменить (он открыт в другой программе, только для чтения или это папка)";
+        case FileWrite::Written: break;
+    }
+    return "";
+}

@@ -9,3 +9,6 @@ enum class FileWrite { Written, NotCreated, NotWritten, NotReplaced };
 // replacing a file that is there. On failure the temporary file is removed again and
 // target is as it was.
 FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes);
+
+// Why a write failed, in words for the player; empty for a write that succeeded.
+const char* FileWriteProblem(FileWrite result);

@@ -18,9 +18,12 @@ constexpr std::int64_t kHighestPrice = 2147483647;
 // A price as a book takes it: digits only, 0 to 2147483647.
 std::optional<std::int32_t> BookPriceOf(std::string_view text) {
     text = TrimBlanks(text);
-    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    const std::int64_t value = std::stoll(std::string(text));
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
     if (value > kHighestPrice) return std::nullopt;
     return static_cast<std::int32_t>(value);
 }

@@ -1,26 +1,9 @@
 #include "toolkit/accessibility.h"
 
 #include "base/cp1251.h"
+#include "toolkit/system_library.h"
 
 namespace {
-
-// By full path: oleacc.dll is no known DLL, and the program's folder must not stand in for
-// the system's.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t path[MAX_PATH];
-    const UINT folder = GetSystemDirectoryW(path, MAX_PATH);
-    if (folder == 0 || folder + 1 + lstrlenW(name) >= MAX_PATH) return nullptr;
-    path[folder] = L'\\';
-    lstrcpyW(path + folder + 1, name);
-    return LoadLibraryW(path);
-}
-
-template <class Function>
-void Find(HMODULE library, const char* name, Function& function) {
-    // Through the one pointer type the compiler lets stand for any other.
-    function = library ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)))
-                       : nullptr;
-}
 
 // Process state, as the libraries are: loaded once, from the one thread that has windows
 // (a function's static would bring in the thread library for its guard).
@@ -29,15 +12,15 @@ bool loadTried = false;
 
 AccessibilityFunctions Load() {
     decltype(&CoInitializeEx) initialize = nullptr;
-    Find(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx", initialize);
+    FindFunction(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx", initialize);
     // A single-threaded apartment: a reader's calls come in as messages of this thread,
     // between handlers, never on a thread of their own.
     if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return {};
     AccessibilityFunctions functions{};
     HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
-    Find(oleacc, "LresultFromObject", functions.ResultFromObject);
-    Find(oleacc, "CreateStdAccessibleObject", functions.CreateStandardObject);
-    Find(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocStringLen", functions.AllocString);
+    FindFunction(oleacc, "LresultFromObject", functions.ResultFromObject);
+    FindFunction(oleacc, "CreateStdAccessibleObject", functions.CreateStandardObject);
+    FindFunction(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocStringLen", functions.AllocString);
     return functions;
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/cp1251.h"
 #include "toolkit/form.h"
+#include "toolkit/shortcuts.h"
 #include "toolkit/tab_order.h"
 
 namespace {
@@ -45,7 +46,7 @@ int RunMessageLoop(Form& window) {
 }
 
 void DispatchQueuedMessage(const MSG& message) {
-    if (TabOrder::HandleTabKey(message)) return;
+    if (TabOrder::HandleTabKey(message) || Shortcuts::HandleKey(message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

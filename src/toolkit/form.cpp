@@ -1,7 +1,11 @@
 #include "toolkit/form.h"
 
+#include <algorithm>
+
+#include "base/cp1251.h"
 #include "toolkit/application.h"
 #include "toolkit/display_dpi.h"
+#include "toolkit/system_library.h"
 
 namespace {
 
@@ -19,13 +23,15 @@ RECT WindowRect(HWND window) {
 
 std::unique_ptr<Form> Form::Create(const FormArgs& args) {
     const DWORD style = args.Maximizable ? kFormStyle : kFormStyle & ~DWORD{WS_MAXIMIZEBOX};
+    const DWORD exStyle = kFormExStyle | (args.AcceptsFiles ? DWORD{WS_EX_ACCEPTFILES} : 0);
     const bool sized = args.ClientWidth > 0_lpx && args.ClientHeight > 0_lpx;
     ControlArgs common{{0_lpx, 0_lpx, sized ? args.ClientWidth : kDefaultClientWidth,
                         sized ? args.ClientHeight : kDefaultClientHeight}};
     RegisterOwnClass(kFormClass, 0, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     std::unique_ptr<Form> form(new Form);
     // Hidden until the message loop shows it; the display's scale sizes it before that.
-    form->CreateWindowFor({kFormClass, style, kFormExStyle}, common, args.Caption, true);
+    form->CreateWindowFor({kFormClass, style, exStyle}, common, args.Caption, true);
+    form->title_ = args.Caption;
     form->ApplyScale(WindowScale(form->window_));
     if (args.Centred) form->CenterOnScreen();
     return form;
@@ -108,6 +114,14 @@ bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
         return true;
     case WM_ERASEBKGND:
         return EraseWithOwnColour(message, result);
+    case WM_SYSCOMMAND:
+        return HandleMenuCommand(static_cast<int>(message.WParam & 0xFFF0));
+    case WM_COMMAND:
+        // An accelerator's command comes this way when no menu item has its id.
+        return !message.LParam && HIWORD(message.WParam) == 1 && HandleMenuCommand(LOWORD(message.WParam));
+    case WM_DROPFILES:
+        TakeDroppedFiles(reinterpret_cast<HDROP>(message.WParam));
+        return true;
     case WM_DPICHANGED: {
         // The suggested place first: the exact client size is then set from it.
         const RECT& suggested = *reinterpret_cast<const RECT*>(message.LParam);
@@ -120,6 +134,50 @@ bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
     default:
         return Control::HandleOwnMessage(message, result);
     }
+}
+
+void Form::AddMenuCommand(int id, std::string_view text) {
+    HMENU menu = GetSystemMenu(window_, FALSE);
+    if (menuCommands_.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(id), Cp1251ToWide(text).c_str());
+    menuCommands_.push_back(id);
+}
+
+void Form::EnableMenuCommand(int id, bool enabled) {
+    EnableMenuItem(GetSystemMenu(window_, FALSE), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void Form::ShowNameInTitle(const std::wstring& name) {
+    std::wstring title = Cp1251ToWide(title_);
+    if (!name.empty()) title += L" \u2014 " + name;
+    SetWindowTextW(window_, title.c_str());
+}
+
+// A greyed command does nothing, however it comes: automation may post it all the same.
+bool Form::HandleMenuCommand(int id) {
+    if (std::find(menuCommands_.begin(), menuCommands_.end(), id) == menuCommands_.end()) return false;
+    const UINT state = GetMenuState(GetSystemMenu(window_, FALSE), static_cast<UINT>(id), MF_BYCOMMAND);
+    if (!(state & (MF_GRAYED | MF_DISABLED))) OnMenuCommand(*this, id);
+    return true;
+}
+
+// shell32 only when something is dropped: the program starts without it.
+void Form::TakeDroppedFiles(HDROP drop) {
+    using QueryFunction = UINT(WINAPI*)(HDROP, UINT, LPWSTR, UINT);
+    using FinishFunction = void(WINAPI*)(HDROP);
+    HMODULE shell = LoadSystemLibrary(L"shell32.dll");
+    QueryFunction query = nullptr;
+    FinishFunction finish = nullptr;
+    FindFunction(shell, "DragQueryFileW", query);
+    FindFunction(shell, "DragFinish", finish);
+    if (!query || !finish) return;
+    std::wstring file;
+    if (const UINT length = query(drop, 0, nullptr, 0)) {
+        file.resize(length + 1);
+        file.resize(query(drop, 0, file.data(), length + 1));
+    }
+    finish(drop);
+    if (!file.empty()) OnFileDrop(*this, NativePath(std::move(file)));
 }
 
 bool Form::HandleClose() {

@@ -1,12 +1,15 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/chain.h"
+#include "calc/book_typing.h"
 #include "calc/chain_model.h"
 #include "calc/chain_results.h"
+#include "calc/price_book.h"
 #include "calc/price_level.h"
 #include "calc/table_check.h"
 #include "data/catalogue.h"
@@ -82,6 +85,15 @@ public:
     // The item (FactoryList index) of the factory chosen in FactoryCombo; -1 when none is.
     int ChosenItem() const;
 
+    // The commands of the window menu, by the ids automation sends them with.
+    enum MenuCommand : int { kOpenBook = 0x0100, kSaveBook = 0x0110, kStopBook = 0x0120, kCopyChain = 0x0130 };
+    // Puts the commands in the window menu with their shortcuts.
+    void AddMenuCommands();
+    // Reads the price book and, when it has no problem, uses it from now on: its prices are
+    // typed at once. A bad book is refused whole with one message; a book in use stays.
+    bool OpenBook(const NativePath& path);
+    bool UsesBook() const { return book_.has_value(); }
+
     // Event handlers; the sender is the control that raised the event.
     void ShowChain(Control& sender);
     void CalculateChain(Control& sender);
@@ -96,16 +108,27 @@ public:
     void DiscardOpenEdits(Control& sender);
     void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*& editFocus,
                            LayoutSides& margins);
+    void RunMenuCommand(Form& window, int command);
+    void OpenDroppedBook(Form& window, const NativePath& path);
 
 private:
     void SetResourcePrices(PriceLevel level);
     void SetProductPrices(PriceLevel level);
     ChainModel ReadChain() const;
     void WriteChain(const ChainModel& model);
+    // After a step that has written prices, the book's over them.
+    void TypeBook(ChainModel& model, PricedBy step) const;
+    void AskAndOpenBook();
+    void AskAndSaveBook();
+    void StopUsingBook();
+    void CopyChain();
+    void UpdateMenuCommands();
 
     Catalogue& catalogue_;
     TableCheck tablesCheck_;
     std::vector<int> listedItems_;  // the item of each FactoryCombo position
+    std::vector<RecordSource> wareLines_;  // where each ware stands in wares.csv
+    std::optional<PriceBook> book_;
 };
 
 // Builds the window with all its controls, hidden, records it as the application window

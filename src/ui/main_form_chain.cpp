@@ -36,6 +36,7 @@ void Put(XLGridCell& cell, const std::string& text) {
 void MainForm::PrepareChainView(const NativePath& tablesFolder) {
     LoadReport report = LoadTables(tablesFolder, catalogue_);
     tablesCheck_ = CheckTables(catalogue_, report);
+    wareLines_ = report.Wares.Records;
     const Font& windowFont = Window->GetFont();
     for (FactoryBlock& block : Factories) {
         XLGrid& grid = *block.Grid;
@@ -110,7 +111,11 @@ void MainForm::ShowChain(Control&) {
     ChainFactoriesGroup->SetEnabled(item >= 0);
     CalcButton->SetEnabled(item >= 0);
     ChainModel model = ReadChain();
-    if (::ShowChain(model, catalogue_, item)) WriteChain(model);
+    if (::ShowChain(model, catalogue_, item)) {
+        TypeBook(model, PricedBy::Choice);
+        WriteChain(model);
+    }
+    UpdateMenuCommands();
 }
 
 void MainForm::CalculateChain(Control&) {
@@ -120,12 +125,16 @@ void MainForm::CalculateChain(Control&) {
 
 void MainForm::SetResourcePrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetResourcePrices(model, catalogue_, ChosenItem(), level)) WriteChain(model);
+    if (!::SetResourcePrices(model, catalogue_, ChosenItem(), level)) return;
+    TypeBook(model, PricedBy::ResourceButton);
+    WriteChain(model);
 }
 
 void MainForm::SetProductPrices(PriceLevel level) {
     ChainModel model = ReadChain();
-    if (::SetProductPrices(model, catalogue_, ChosenItem(), level)) WriteChain(model);
+    if (!::SetProductPrices(model, catalogue_, ChosenItem(), level)) return;
+    TypeBook(model, PricedBy::ProductButton);
+    WriteChain(model);
 }
 
 void MainForm::SetResourcePricesMin(Control&) { SetResourcePrices(PriceLevel::Minimum); }

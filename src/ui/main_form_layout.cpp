@@ -117,7 +117,8 @@ std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tab
                                                  .ClientWidth = LayoutPx(kClientWidth),
                                                  .ClientHeight = LayoutPx(kClientHeight),
                                                  .Maximizable = false,
-                                                 .Centred = true});
+                                                 .Centred = true,
+                                                 .AcceptsFiles = true});
     window->LockSize();
     SetApplicationWindow(window.get());
     MainForm& form = window->AddOwnedObject(std::make_unique<MainForm>(catalogue));
@@ -132,6 +133,9 @@ std::unique_ptr<Form> CreateMainForm(Catalogue& catalogue, const NativePath& tab
     form.NameForScreenReaders();
     window->AddOwnedObject(std::make_unique<TabOrder>(TabStops(form)));
     form.PrepareChainView(tablesFolder);
+    window->OnMenuCommand = MakeEvent<&MainForm::RunMenuCommand>(form);
+    window->OnFileDrop = MakeEvent<&MainForm::OpenDroppedBook>(form);
+    form.AddMenuCommands();
     return window;
 }
 
