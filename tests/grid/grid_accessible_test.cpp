@@ -41,11 +41,12 @@ public:
     IDispatch** Object() { return Use(0, &object_); }
     BSTR* Text() { return Use(1, &text_); }
     VARIANT* Variant() { return Use(2, &variant_); }
-    LONG* Number(std::size_t i) { return Use(3, &numbers_[i]); }
+    LONG* Number(std::size_t i) { return Use(3 + i, &numbers_[i]); }
 
     bool Empty() const {
-        return (!used_[0] || !object_) && (!used_[1] || !text_) && (!used_[2] || variant_.vt == VT_EMPTY) &&
-               (!used_[3] || numbers_ == std::array<LONG, 4>{});
+        bool empty = (!used_[0] || !object_) && (!used_[1] || !text_) && (!used_[2] || variant_.vt == VT_EMPTY);
+        for (std::size_t i = 0; i < numbers_.size(); ++i) empty = empty && (!used_[3 + i] || numbers_[i] == 0);
+        return empty;
     }
 
 private:
@@ -59,7 +60,7 @@ private:
     BSTR text_ = reinterpret_cast<BSTR>(&text_);
     VARIANT variant_;
     std::array<LONG, 4> numbers_{77, 77, 77, 77};
-    std::array<bool, 4> used_{};
+    std::array<bool, 7> used_{};  // object, text, variant, numbers
 };
 
 // Each IAccessible method, asked of a child.
