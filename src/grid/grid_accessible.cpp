@@ -1,5 +1,7 @@
 #include "grid/grid_accessible.h"
 
+#include <utility>
+
 #include "base/text_convert.h"
 #include "grid/grid_table_object.h"
 #include "grid/xl_grid.h"
@@ -18,9 +20,9 @@ GridAccessibility::~GridAccessibility() {
 bool GridAccessibility::Answer(const Message& message, LRESULT& result) {
     if (!AsksForClientObject(message.LParam)) return false;
     if (!table_) {
-        IAccessible* standard = NewStandardObject(message.Window);
+        ComRef<IAccessible> standard = NewStandardObject(message.Window);
         if (!standard) return false;
-        table_.Reset(new GridTableObject(standard, grid_));
+        table_.Reset(new GridTableObject(std::move(standard), grid_));
         announcedCell_ = grid_.GetCurCell();
         announcedSelection_ = grid_.Selection();
     }

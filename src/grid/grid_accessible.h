@@ -20,7 +20,7 @@ std::string CellName(const XLGrid& grid, GridPoint cell);
 class GridAccessibility {
 public:
     explicit GridAccessibility(XLGrid& grid);
-    ~GridAccessibility();  // readers still holding the table find it empty
+    ~GridAccessibility();  // readers still holding the table get errors from it
     GridAccessibility(const GridAccessibility&) = delete;
     GridAccessibility& operator=(const GridAccessibility&) = delete;
 

@@ -13,7 +13,7 @@ class GridCell {
 public:
     virtual ~GridCell() = default;
 
-    // Repaints; raises no event.
+    // Repaints and tells screen readers of the new value; OnChange is an edit's alone.
     void SetText(std::string_view text);
 
     std::string Text;

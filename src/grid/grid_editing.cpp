@@ -10,17 +10,23 @@ constexpr std::size_t kMaxEditText = 1023;
 
 }  // namespace
 
+bool XLGrid::CanEdit(GridPoint cell) const {
+    bool editable = false;
+    OnCanEdit(*this, cell.Col, cell.Row, editable);
+    return editable;
+}
+
 void XLGrid::BeginEdit() {
     if (editor_) return;
     const GridPoint cur = GetCurCell();
     XLGridCell* cell = Cell(cur.Col, cur.Row);
-    if (!cell) return;
+    if (!cell || !CanEdit(cur)) return;
     Control* editor = nullptr;
     EditBox* editFocus = nullptr;
     LayoutSides margins;
     OnBeginEdit(*this, cur.Col, cur.Row, editor, editFocus, margins);
     if (!editFocus) editFocus = dynamic_cast<EditBox*>(editor);
-    if (!editor || !editFocus) return;  // a read-only cell
+    if (!editor || !editFocus) return;  // nothing lent that text can be typed into
     editor_ = editor;
     editFocus_ = editFocus;
     SetAccessibleName(*editFocus, CellName(*this, cur));

@@ -29,8 +29,12 @@ struct XLGridArgs {
     bool Border = true;
 };
 
-// (grid, col, row, editor, edit focus, margins): leave the editor null to refuse the edit.
-// The edit focus is the edit box inside a composite editor; left null, the editor is it.
+// (grid, col, row, editable): set editable where the owner lends an editor. Screen readers
+// ask it of every cell they read, so answering changes nothing.
+using CanEditEvent = Event<const XLGrid&, int, int, bool&>;
+// (grid, col, row, editor, edit focus, margins): raised where OnCanEdit said yes, for the
+// owner to lend its editor. The edit focus is the edit box inside a composite editor; left
+// null, the editor is it.
 using BeginEditEvent = Event<XLGrid&, int, int, Control*&, EditBox*&, LayoutSides&>;
 // (grid, col, row, editor, edit focus, text, accept): clear accept to keep the editor open.
 using EndEditEvent = Event<XLGrid&, int, int, Control*, EditBox*, std::string&, bool&>;
@@ -57,6 +61,8 @@ public:
     void EndUpdate() override;
     int UpdateCount() const { return updateCount_; }
 
+    // Whether the owner lets the cell be edited: the one rule for where an editor opens.
+    bool CanEdit(GridPoint cell) const;
     // Opens the owner's editor over the current cell, its text all selected.
     void BeginEdit();
     // Closes the editor, storing its text when save is set. Returns false when the edit
@@ -71,6 +77,7 @@ public:
     void SetOnBeginEdit(BeginEditEvent handler) { OnBeginEdit = handler; }
     void SetOnEndEdit(EndEditEvent handler) { OnEndEdit = handler; }
 
+    CanEditEvent OnCanEdit;
     BeginEditEvent OnBeginEdit;
     EndEditEvent OnEndEdit;
     GridChangeEvent OnChange;  // an edit changed a cell's text

@@ -1,5 +1,7 @@
 #include "toolkit/accessibility.h"
 
+#include <new>
+
 #include "base/cp1251.h"
 #include "toolkit/system_library.h"
 
@@ -12,11 +14,13 @@ bool loadTried = false;
 
 AccessibilityFunctions Load() {
     decltype(&CoInitializeEx) initialize = nullptr;
-    FindFunction(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx", initialize);
+    HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
+    FindFunction(ole32, "CoInitializeEx", initialize);
     // A single-threaded apartment: a reader's calls come in as messages of this thread,
     // between handlers, never on a thread of their own.
     if (!initialize || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return {};
     AccessibilityFunctions functions{};
+    FindFunction(ole32, "CoDisconnectObject", functions.DisconnectObject);
     HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
     FindFunction(oleacc, "LresultFromObject", functions.ResultFromObject);
     FindFunction(oleacc, "CreateStdAccessibleObject", functions.CreateStandardObject);
@@ -31,7 +35,8 @@ const AccessibilityFunctions* Accessibility() {
         loadTried = true;
         loaded = Load();
     }
-    const bool complete = loaded.ResultFromObject && loaded.CreateStandardObject && loaded.AllocString;
+    const bool complete =
+        loaded.ResultFromObject && loaded.CreateStandardObject && loaded.AllocString && loaded.DisconnectObject;
     return complete ? &loaded : nullptr;
 }
 
@@ -42,12 +47,16 @@ bool AnswerObjectRequest(IAccessible& object, WPARAM wParam, LRESULT& result) {
     return result >= 0;
 }
 
-IAccessible* NewStandardObject(HWND window) {
+ComRef<IAccessible> NewStandardObject(HWND window) {
     const AccessibilityFunctions* functions = Accessibility();
     void* object = nullptr;
     if (!functions || FAILED(functions->CreateStandardObject(window, OBJID_CLIENT, __uuidof(IAccessible), &object)))
-        return nullptr;
-    return static_cast<IAccessible*>(object);
+        return {};
+    return ComRef<IAccessible>(static_cast<IAccessible*>(object));
+}
+
+void DisconnectFromReaders(IUnknown& object) {
+    if (const AccessibilityFunctions* functions = Accessibility()) functions->DisconnectObject(&object, 0);
 }
 
 // Straight into the reader's string: nothing here can throw into its call.
@@ -58,4 +67,14 @@ HRESULT ReturnText(std::string_view text, BSTR* result) {
     for (std::size_t i = 0; i < text.size(); ++i)
         (*result)[i] = static_cast<wchar_t>(Cp1251ToCodePoint(static_cast<unsigned char>(text[i])));
     return S_OK;
+}
+
+HRESULT CatchAll(HRESULT (*answer)(void*), void* context) noexcept {
+    try {
+        return answer(context);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
 }

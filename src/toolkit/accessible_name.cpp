@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "toolkit/accessibility.h"
 #include "toolkit/standard_accessible.h"
@@ -11,7 +12,8 @@ namespace {
 // The platform's object for the control, with the name given.
 class NamedAccessible final : public StandardAccessible {
 public:
-    NamedAccessible(IAccessible* standard, std::string name) : StandardAccessible(standard), name_(std::move(name)) {}
+    NamedAccessible(ComRef<IAccessible> standard, std::string name)
+        : StandardAccessible(std::move(standard)), name_(std::move(name)) {}
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child)) return ReturnText(name_, name);
@@ -34,9 +36,9 @@ public:
 private:
     bool Answer(Control&, const Message& message, LRESULT& result) {
         if (message.Id != WM_GETOBJECT || !AsksForClientObject(message.LParam)) return false;
-        IAccessible* standard = NewStandardObject(message.Window);
+        ComRef<IAccessible> standard = NewStandardObject(message.Window);
         if (!standard) return false;
-        ComRef<NamedAccessible> named(new NamedAccessible(standard, Name));
+        ComRef<NamedAccessible> named(new NamedAccessible(std::move(standard), Name));
         return AnswerObjectRequest(*named.Get(), message.WParam, result);
     }
 };

@@ -1,6 +1,8 @@
 #pragma once
 #include <unknwn.h>
 
+#include <utility>
+
 // One counted reference to a COM object, released when the holder ends.
 template <class Interface>
 class ComRef {
@@ -10,6 +12,7 @@ public:
     ~ComRef() { Reset(); }
     ComRef(const ComRef&) = delete;
     ComRef& operator=(const ComRef&) = delete;
+    ComRef(ComRef&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
 
     Interface* Get() const { return object_; }
     Interface* operator->() const { return object_; }

@@ -3,6 +3,8 @@
 
 #include <oleacc.h>
 
+#include <utility>
+
 #include "toolkit/com_ref.h"
 
 // An IAccessible that answers as the platform's own object for a window's client area,
@@ -10,8 +12,8 @@
 // children the window draws itself. Not a dispatch object: readers call IAccessible.
 class StandardAccessible : public IAccessible {
 public:
-    // Takes over the reference to the platform's object; the new object has one reference.
-    explicit StandardAccessible(IAccessible* standard) : standard_(standard) {}
+    // The new object has one reference.
+    explicit StandardAccessible(ComRef<IAccessible> standard) : standard_(std::move(standard)) {}
     virtual ~StandardAccessible() = default;
     StandardAccessible(const StandardAccessible&) = delete;
     StandardAccessible& operator=(const StandardAccessible&) = delete;

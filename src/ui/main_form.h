@@ -106,6 +106,7 @@ public:
     void SetSupportActive(Control& sender);  // a support factory's check box
     void CloseMainForm(Control& sender);
     void DiscardOpenEdits(Control& sender);
+    void CanEditPrice(const XLGrid& grid, int col, int row, bool& editable);
     void ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*& editFocus,
                            LayoutSides& margins);
     void RunMenuCommand(Form& window, int command);

@@ -37,9 +37,13 @@ void MainForm::DiscardOpenEdits(Control&) {
     for (FactoryBlock& block : Factories) block.Grid->EndEdit(false, true);
 }
 
-void MainForm::ChoosePriceEditor(XLGrid& grid, int col, int row, Control*& editor, EditBox*&,
-                                 LayoutSides&) {
-    // Only the purchase price of a row that names a resource can be typed.
-    XLGridCell* name = grid.Cell(0, row);
-    if (col == kPriceColumn && name && !name->Text.empty()) editor = PriceCellEditor;
+// Only the purchase price of a row that names a resource can be typed; a factory left out
+// of the chain has its grid disabled, which the grid itself answers for.
+void MainForm::CanEditPrice(const XLGrid& grid, int col, int row, bool& editable) {
+    const XLGridCell* name = grid.Cell(0, row);
+    editable = col == kPriceColumn && name && !name->Text.empty();
+}
+
+void MainForm::ChoosePriceEditor(XLGrid&, int, int, Control*& editor, EditBox*&, LayoutSides&) {
+    editor = PriceCellEditor;
 }

@@ -85,6 +85,7 @@ void WireEvents(MainForm& form) {
     WireClicks(form, std::make_index_sequence<kClicks.size()>());
     for (FactoryBlock& block : form.Factories) {
         if (block.Check) block.Check->OnClick = MakeEvent<&MainForm::SetSupportActive>(form);
+        block.Grid->OnCanEdit = MakeEvent<&MainForm::CanEditPrice>(form);
         block.Grid->OnBeginEdit = MakeEvent<&MainForm::ChoosePriceEditor>(form);
     }
 }

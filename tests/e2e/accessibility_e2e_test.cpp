@@ -246,12 +246,17 @@ TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTh
     EXPECT_NE(State(*table.Get(), 2) & STATE_SYSTEM_OFFSCREEN, 0);
     EXPECT_EQ(State(*table.Get(), 8) & STATE_SYSTEM_OFFSCREEN, 0);
 
-    const std::array<std::array<LONG, 3>, 6> steps = {{{5, NAVDIR_UP, 2},
-                                                       {5, NAVDIR_DOWN, 8},
-                                                       {5, NAVDIR_LEFT, 4},
-                                                       {3, NAVDIR_RIGHT, -1},
-                                                       {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
-                                                       {CHILDID_SELF, NAVDIR_LASTCHILD, 9}}};
+    const std::array<std::array<LONG, 3>, 11> steps = {{{5, NAVDIR_UP, 2},
+                                                        {5, NAVDIR_DOWN, 8},
+                                                        {5, NAVDIR_LEFT, 4},
+                                                        {3, NAVDIR_RIGHT, -1},
+                                                        {5, NAVDIR_NEXT, 6},
+                                                        {3, NAVDIR_NEXT, 4},
+                                                        {9, NAVDIR_NEXT, -1},
+                                                        {4, NAVDIR_PREVIOUS, 3},
+                                                        {1, NAVDIR_PREVIOUS, -1},
+                                                        {CHILDID_SELF, NAVDIR_FIRSTCHILD, 1},
+                                                        {CHILDID_SELF, NAVDIR_LASTCHILD, 9}}};
     for (const auto& [from, direction, to] : steps)
         EXPECT_EQ(Number([&](VARIANT* end) { table->accNavigate(direction, Child(from), end); }), to)
             << from << " " << direction;

@@ -14,8 +14,11 @@ struct PriceEditing {
     int endEdits = 0;
     std::string endText;
 
-    void Begin(XLGrid& grid, int col, int row, Control*& lent, EditBox*&, LayoutSides& m) {
-        if (col == 2 && !grid.Cell(0, row)->Text.empty()) lent = editor;
+    void CanEdit(const XLGrid& grid, int col, int row, bool& editable) {
+        editable = col == 2 && !grid.Cell(0, row)->Text.empty();
+    }
+    void Begin(XLGrid&, int, int, Control*& lent, EditBox*&, LayoutSides& m) {
+        lent = editor;
         m = margins;
     }
     void End(XLGrid&, int, int, Control*, EditBox*, std::string& text, bool& accept) {
@@ -32,6 +35,7 @@ protected:
         // Big enough that the price column shows whole and nothing scrolls.
         grid_.AsControl().Resize(400_lpx, 150_lpx);
         editing_.editor = editor_;
+        grid_.OnCanEdit = MakeEvent<&PriceEditing::CanEdit>(editing_);
         grid_.SetOnBeginEdit(MakeEvent<&PriceEditing::Begin>(editing_));
         grid_.SetOnEndEdit(MakeEvent<&PriceEditing::End>(editing_));
         grid_.OnChange = MakeEvent<&PriceEditing::Changed>(editing_);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,11 +122,23 @@ private:
 
 inline COLORREF Sys(int index) { return GetSysColor(index); }
 
+// The grid's owner as asked whether a cell can be edited: every cell can, unless a test
+// has it fail while answering.
+struct EditingOwner {
+    std::exception_ptr failure;
+
+    void CanEdit(const XLGrid&, int, int, bool& editable) {
+        if (failure) std::rethrow_exception(failure);
+        editable = true;
+    }
+};
+
 // A form with one grid set up as the main window sets up its resource grids, and an
 // edit box the grid can borrow, as the main window lends its price editor.
 class GridWindowTest : public ::testing::Test {
 protected:
     GridWindowTest() : form_(MakeForm()), grid_(NewXLGrid(*form_, {.Border = false})) {
+        grid_.OnCanEdit = MakeEvent<&EditingOwner::CanEdit>(owner_);
         editor_ = &EditBox::Create(*form_, {.DigitsOnly = true});
         editor_->SetVisible(false);
         Control& control = grid_.AsControl();
@@ -179,6 +192,7 @@ protected:
     }
     std::string CellText(int col, int row) const { return grid_.Cell(col, row)->Text; }
 
+    EditingOwner owner_;  // outlives the grid that asks it
     std::unique_ptr<Control> form_;
     XLGrid& grid_;
     EditBox* editor_ = nullptr;
