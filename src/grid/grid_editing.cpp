@@ -54,6 +54,7 @@ bool XLGrid::EndEdit(bool save, bool force) {
         Control& child = editor_->Child(i);
         if (&child != editFocus_ && child.Window() == focus) return false;
     }
+    editFocus_->UngroupNumber();  // the focus may not have moved yet
     std::string text = editFocus_->Text();
     if (text.size() > kMaxEditText) text.resize(kMaxEditText);
     bool accept = true;

@@ -14,6 +14,12 @@ Button& Button::Create(Control& parent, const ButtonArgs& args) {
 
 void Button::Click() { SendClick(*this, Id()); }
 
+// Enter presses the focused button, as the dialog manager does; Space the button does itself.
+bool Button::HandleOwnMessage(const Message& message, LRESULT& result) {
+    if (message.Id == WM_KEYDOWN && message.WParam == VK_RETURN) Click();
+    return Control::HandleOwnMessage(message, result);
+}
+
 void Button::HandleNotification(int code) {
     if (code == BN_CLICKED) OnClick(*this);
 }

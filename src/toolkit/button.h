@@ -20,6 +20,7 @@ public:
 
 private:
     explicit Button(Control& parent) : Control(parent) {}
+    bool HandleOwnMessage(const Message& message, LRESULT& result) override;
     void HandleNotification(int code) override;
 };
 

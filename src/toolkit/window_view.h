@@ -40,5 +40,8 @@ private:
     }
 
 protected:
+    // The window text as the platform keeps it, before any conversion.
+    std::wstring WideText() const;
+
     HWND window_ = nullptr;
 };

@@ -57,7 +57,8 @@ void CreateFromRow(XLGrid*& field, Control& parent, const ControlRow& row) {
 }
 
 void CreateFromRow(EditBox*& field, Control& parent, const ControlRow& row) {
-    field = &EditBox::Create(parent, {CommonArgs(row), true});
+    // Every box of the window holds a price, which may be pasted from a page or a sheet.
+    field = &EditBox::Create(parent, {.Common = CommonArgs(row), .DigitsOnly = true, .TakesGroupedNumbers = true});
 }
 
 void CreateFromRow(CheckBox*& field, Control& parent, const ControlRow& row) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -12,6 +13,7 @@
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
 #include "toolkit/panel.h"
+#include "toolkit/clipboard_text.h"
 #include "toolkit/message_pump.h"
 
 namespace {
@@ -24,7 +26,7 @@ struct Recorder {
     }
     void SelChanged(Control&) { calls.push_back("selchange"); }
     void TextChanged(Control& sender) { calls.push_back("text " + sender.Text()); }
-    void Left(Control&) { calls.push_back("leave"); }
+    void Left(Control& sender) { calls.push_back("leave " + sender.Text()); }
     void KeyDown(Control&, int key) { calls.push_back("key " + std::to_string(key)); }
     bool SeeMarker(Control&, const Message& message, LRESULT&) {
         if (message.Id == WM_APP) calls.push_back("marker");
@@ -34,9 +36,21 @@ struct Recorder {
 
 class ControlEventsTest : public ::testing::Test {
 protected:
+    // Shown and active, as only then its controls take the focus.
+    void ShowForKeys() {
+        form->SetVisible(true);
+        SetForegroundWindow(form->Window());
+    }
+
     std::unique_ptr<Form> form = Form::Create({"events"});
     Recorder recorder;
 };
+
+std::wstring WideTextOf(const Control& control) {
+    wchar_t text[64] = {};
+    GetWindowTextW(control.Window(), text, 64);
+    return text;
+}
 
 TEST_F(ControlEventsTest, UnassignedEventIsSkipped) {
     auto& button = Button::Create(*form, {.Text = "b"});
@@ -149,19 +163,91 @@ TEST_F(ControlEventsTest, ControlsInsideAGroupBoxRaiseTheirEvents) {
 }
 
 TEST_F(ControlEventsTest, EditBoxReportsKeysChangesAndLostFocus) {
-    form->SetVisible(true);
+    ShowForKeys();
     auto& edit = EditBox::Create(*form, {.DigitsOnly = true});
     auto& other = Button::Create(*form, {.Text = "other"});
     edit.OnChange = MakeEvent<&Recorder::TextChanged>(recorder);
     edit.OnKeyDown = MakeEvent<&Recorder::KeyDown>(recorder);
     edit.OnLeave = MakeEvent<&Recorder::Left>(recorder);
-    SetForegroundWindow(form->Window());
     edit.Focus();
     SendMessageW(edit.Window(), WM_KEYDOWN, VK_RETURN, 0);
     edit.SetText("12");
     other.Focus();
     PumpMessages();
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"key 13", "text 12", "leave"}));
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"key 13", "text 12", "leave 12"}));
+}
+
+// Pasted as a page or a sheet gives it, then the focus leaves for another control.
+TEST_F(ControlEventsTest, ABoxForNumbersKeepsAPastedGroupedNumberWithoutItsMarks) {
+    ShowForKeys();
+    auto& numbers = EditBox::Create(*form, {.DigitsOnly = true, .TakesGroupedNumbers = true});
+    auto& plain = EditBox::Create(*form, {.DigitsOnly = true});
+    auto& other = Button::Create(*form, {.Text = "other"});
+    numbers.OnLeave = MakeEvent<&Recorder::Left>(recorder);
+    struct Case {
+        EditBox* box;
+        const wchar_t* pasted;
+        const wchar_t* kept;
+    } cases[] = {
+        {&numbers, L"8 500", L"8500"},
+        {&numbers, L"8\u00A0500", L"8500"},
+        {&numbers, L"8\u202F500", L"8500"},
+        {&numbers, L"\u202F1 250 000 ", L"1250000"},
+        {&numbers, L"8 500 руб", L"8 500 руб"},
+        {&numbers, L"12 34 5x", L"12 34 5x"},
+        {&numbers, L" 8500", L" 8500"},
+        {&plain, L"8\u202F500", L"8\u202F500"},
+    };
+    for (const Case& c : cases) {
+        const std::string name = WideToCp1251(c.pasted);
+        c.box->SetText("");
+        c.box->Focus();
+        ASSERT_TRUE(PutOnClipboard(form->Window(), c.pasted)) << name;
+        SendMessageW(c.box->Window(), WM_PASTE, 0, 0);
+        ASSERT_EQ(WideTextOf(*c.box), c.pasted) << name << ": the box holds what was pasted";
+        recorder.calls.clear();
+        other.Focus();
+        EXPECT_EQ(WideTextOf(*c.box), c.kept) << name;
+        if (c.box == &numbers)
+            EXPECT_EQ(recorder.calls, std::vector<std::string>{"leave " + WideToCp1251(c.kept)})
+                << name << ": the box's own handler sees the number";
+    }
+}
+
+// The key comes through the message loop to the focused control, as a player's does.
+TEST_F(ControlEventsTest, EnterPressesAFocusedButtonAndNothingElse) {
+    ShowForKeys();
+    auto& button = Button::Create(*form, {.Text = "button"});
+    auto& box = CheckBox::Create(*form, {.Text = "box"});
+    auto& edit = EditBox::Create(*form, {});
+    auto& combo = ComboBox::Create(*form, {.DropDownList = true});
+    combo.AddItem("one");
+    combo.AddItem("two");
+    button.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
+    box.OnClick = MakeEvent<&Recorder::Clicked>(recorder);
+    edit.OnChange = MakeEvent<&Recorder::TextChanged>(recorder);
+    combo.OnChange = MakeEvent<&Recorder::Changed>(recorder);
+    struct Case {
+        const char* name;
+        Control* focused;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {"push button", &button, {"click button"}},
+        {"check box", &box, {}},
+        {"edit box", &edit, {}},
+        {"combo box", &combo, {}},
+    };
+    for (const Case& c : cases) {
+        c.focused->Focus();
+        ASSERT_TRUE(c.focused->HasFocus()) << c.name;
+        recorder.calls.clear();
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+        PumpMessages();
+        EXPECT_EQ(recorder.calls, c.calls) << c.name;
+    }
+    EXPECT_FALSE(box.IsChecked());
+    EXPECT_EQ(combo.ItemIndex(), -1);
+    EXPECT_EQ(edit.Text(), "");
 }
 
 TEST_F(ControlEventsTest, DigitsOnlyEditRefusesLetters) {

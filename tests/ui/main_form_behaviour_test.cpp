@@ -1,11 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "base/text_convert.h"
 #include "calc/result_text.h"
 #include "data/factory_list.h"
+#include "toolkit/clipboard_text.h"
 #include "ui/main_form_fixture.h"
 
 namespace {
+
+std::vector<std::string> ResultTexts(const MainForm& form) {
+    std::vector<std::string> texts;
+    for (const Label* label : form.ResultLabels.Values) texts.push_back(label->Text());
+    return texts;
+}
+
+// What the player copied from a page or a sheet, pasted into the focused box.
+void PasteIntoFocus(HWND owner, const wchar_t* text) {
+    ASSERT_TRUE(PutOnClipboard(owner, text)) << WideToCp1251(text);
+    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+}
 
 TEST_F(MainFormTest, PickingAFactoryShowsItsChain) {
     PickNextFactory();
@@ -124,6 +140,109 @@ TEST_F(MainFormTest, AFinishedEditIsStoredAndAnOpenOneIsDiscardedAtShutdown) {
     form->DiscardOpenEdits(*window);
     EXPECT_EQ(grid.Cell(2, 0)->Text, "777");
     EXPECT_FALSE(form->PriceCellEditor->IsVisible());
+}
+
+// Into each sale-price box, which the focus then leaves, and into the price cell's editor,
+// opened and stored with Enter.
+TEST_F(MainFormTest, APastedPriceWithGroupedDigitsIsStoredAsTheNumber) {
+    ShowForKeys();
+    PickNextFactory();
+    XLGrid& grid = *(*form)[kMain].Grid;
+    struct Place {
+        const char* name;
+        EditBox* box;  // null: the main grid's first price cell
+    } places[] = {{"main sale price", (*form)[kMain].SalePrice},
+                  {"support 1 sale price", (*form)[kSupport1].SalePrice},
+                  {"support 2 sale price", (*form)[kSupport2].SalePrice},
+                  {"support 3 sale price", (*form)[kSupport3].SalePrice},
+                  {"price cell", nullptr}};
+    struct Case {
+        const wchar_t* pasted;
+        std::int32_t reading;  // what the calculation reads
+        bool grouped;          // stored as the number; any other text as pasted
+    } cases[] = {
+        {L"8 500", 8500, true},
+        {L"8\u00A0500", 8500, true},
+        {L"8\u202F500", 8500, true},
+        {L" 1\u202F250\u202F000 ", 1250000, true},
+        {L"8 500 руб", 8, false},
+        {L"12 34 5x", 12, false},
+        {L"8\u202F50", 8, false},
+    };
+    for (const Place& place : places) {
+        for (const Case& c : cases) {
+            const std::string name = std::string(place.name) + ", " + WideToCp1251(c.pasted);
+            if (place.box) {
+                place.box->Focus();
+                place.box->SelectAll();
+            } else {
+                grid.AsControl().Focus();
+                grid.SetCurCell({2, 0});
+                PressKey(VK_RETURN);
+                ASSERT_EQ(GetFocus(), form->PriceCellEditor->Window()) << name;
+            }
+            PasteIntoFocus(window->Window(), c.pasted);
+            if (place.box)
+                form->CalcButton->Focus();
+            else
+                PressKey(VK_RETURN);
+            const std::string stored = place.box ? place.box->Text() : grid.Cell(2, 0)->Text;
+            EXPECT_EQ(stored, c.grouped ? IntToText(c.reading) : WideToCp1251(c.pasted)) << name;
+            EXPECT_EQ(TextToInt(stored), c.reading) << name;
+        }
+    }
+}
+
+// Enter on the focused control, as the player's key comes through the message loop.
+TEST_F(MainFormTest, EnterPressesTheFocusedButtonAndNothingElse) {
+    ShowForKeys();
+    PickNextFactory();
+    auto state = [&] {
+        return std::vector<std::string>{IntToText(form->FactoryCombo->ItemIndex()),
+                                        form->ManualPricesCheck->IsChecked() ? "manual" : "automatic",
+                                        (*form)[kSupport1].Check->IsChecked() ? "support 1" : "no support 1",
+                                        (*form)[kMain].SalePrice->Text()};
+    };
+    const std::vector<std::string> before = state(), noResults(kChainResultCount, "0");
+    struct Case {
+        const char* name;
+        Control* focused;
+    } cases[] = {{"the factory list", form->FactoryCombo},
+                 {"the manual prices check box", form->ManualPricesCheck},
+                 {"support 1's check box", (*form)[kSupport1].Check},
+                 {"the main sale price", (*form)[kMain].SalePrice}};
+    for (const Case& c : cases) {
+        c.focused->Focus();
+        PressKey(VK_RETURN);
+        EXPECT_EQ(state(), before) << c.name;
+        EXPECT_EQ(ResultTexts(*form), noResults) << c.name;
+    }
+    form->CalcButton->Focus();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(state(), before);
+    EXPECT_NE(form->ResultLabels[kMainCost]->Text(), "0");
+    EXPECT_NE(form->ResultLabels[kTotalCost]->Text(), "0");
+}
+
+// Pasted, then the focus goes to «Расчет» and Enter presses it: the results of the price
+// typed without marks, not those of the number before the first mark.
+TEST_F(MainFormTest, ASalePricePastedWithGroupedDigitsCalculatesAsTheNumber) {
+    ShowForKeys();
+    PickNextFactory();
+    EditBox& sale = *(*form)[kMain].SalePrice;
+    auto typed = [&](const char* price) {
+        sale.SetText(price);
+        form->CalcButton->Click();
+        return ResultTexts(*form);
+    };
+    const std::vector<std::string> atEightThousand = typed("8500");
+    ASSERT_NE(typed("8"), atEightThousand);
+    sale.Focus();
+    sale.SelectAll();
+    PasteIntoFocus(window->Window(), L"8\u202F500");
+    form->CalcButton->Focus();
+    PressKey(VK_RETURN);
+    EXPECT_EQ(ResultTexts(*form), atEightThousand);
 }
 
 TEST_F(MainFormTest, CloseButtonPostsAClose) {

@@ -32,6 +32,18 @@ protected:
         PumpMessages();
     }
 
+    // Shown and active, as only then its controls take the focus.
+    void ShowForKeys() {
+        window->SetVisible(true);
+        SetForegroundWindow(window->Window());
+    }
+
+    // A key the player presses on the focused control; the loop makes its characters.
+    static void PressKey(int key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
+        PumpMessages();
+    }
+
     // A mouse click in the control's top-left corner, as a user makes it.
     static void UserClick(Control& control) {
         SendMessageW(control.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));

@@ -13,8 +13,7 @@ class TabOrderTest : public MainFormTest {
 protected:
     void SetUp() override {
         MainFormTest::SetUp();
-        window->SetVisible(true);
-        SetForegroundWindow(window->Window());
+        ShowForKeys();
         form->FactoryCombo->Focus();
         PumpMessages();
     }
@@ -31,11 +30,6 @@ protected:
         SetKeyboardState(keys);
     }
 
-    // A key the player presses on the focused control; the loop makes its characters.
-    void PressKey(int key) {
-        PostMessageW(GetFocus(), WM_KEYDOWN, static_cast<WPARAM>(key), 0);
-        PumpMessages();
-    }
     void TypeDigits(const std::string& digits) {
         for (char digit : digits) PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(digit), 0);
         PumpMessages();
