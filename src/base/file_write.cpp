@@ -122,3 +122,12 @@ FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes) {
     return file.MoveTo(target) ? FileWrite::Written : FileWrite::NotReplaced;
 }
 
+std::string WindowsTextFile(std::string_view utf8, bool byteOrderMark) {
+    std::string bytes = byteOrderMark ? "\xEF\xBB\xBF" : "";
+    bytes.reserve(bytes.size() + utf8.size() + utf8.size() / 16);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) bytes += '\r';
+        bytes += utf8[i];
+    }
+    return bytes;
+}

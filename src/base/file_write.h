@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 
 #include "base/native_path.h"
@@ -9,3 +10,8 @@ enum class FileWrite { Written, NotCreated, NotWritten, NotReplaced };
 // replacing a file that is there. On failure the temporary file is removed again and
 // target is as it was.
 FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes);
+
+// UTF-8 text as a text file for Windows: every line ending in CR LF, as Notepad before
+// Windows 10 needs, and with a byte order mark first when asked (Notepad before
+// Windows 10 1903 and Excel read a file without one as ANSI).
+std::string WindowsTextFile(std::string_view utf8, bool byteOrderMark);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 const char* FailureText(FileWrite failure) {
     switch (failure) {
         case FileWrite::NotCreated:
@@ -24,16 +22,13 @@ const char* FailureText(FileWrite failure) {
 
 }  // namespace
 
-int DeliverReport(std::string_view report, const std::optional<NativePath>& file, bool csv, ToolOutput& output) {
+int DeliverReport(std::string_view report, const std::optional<NativePath>& file, bool byteOrderMark,
+                  ToolOutput& output) {
     if (!file) {
         output.Out += report;
         return kExitOk;
     }
-    std::string bytes;
-    bytes.reserve(kUtf8ByteOrderMark.size() + report.size());
-    if (csv) bytes += kUtf8ByteOrderMark;
-    bytes += report;
-    FileWrite result = WriteFileReplacing(*file, bytes);
+    FileWrite result = WriteFileReplacing(*file, WindowsTextFile(report, byteOrderMark));
     if (result == FileWrite::Written) return kExitOk;
     output.Err += "kelm-chains: " + CommandLineText(file->Native()) + Cp1251ToUtf8(": отчет не записан: ") +
                   Cp1251ToUtf8(FailureText(result)) + "\n";
