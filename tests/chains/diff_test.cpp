@@ -75,8 +75,10 @@ TEST(KelmChainsDiff, ShippedTablesAgainstACopyWithOnePriceOneQuantityAndOneSuppo
                             place(kShipped, "wares.csv", oreLine) + ")");
     EXPECT_NE(lines[4].find(Utf8("количество ресурса 1: ")), std::string::npos) << lines[4];
     EXPECT_EQ(lines[5].rfind(place(copy, "stations.csv", supportLine) + Utf8(": фабрика № 59 ("), 0), 0u);
-    EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2 (№): ") + std::to_string(shipped.Stations[59].Supports[1]) +
-                            " \xE2\x86\x92 3"),
+    // A reference reads as the name of what it points at.
+    auto name = [&](std::int32_t station) { return "«" + shipped.Stations[static_cast<std::size_t>(station)].Name + "»"; };
+    EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2: " + name(shipped.Stations[59].Supports[1])) + " \xE2\x86\x92 " +
+                            Utf8(name(3))),
               std::string::npos)
         << lines[5];
 
@@ -135,12 +137,20 @@ TEST_F(KelmChainsDiffExample, RecordsAddedAndChainsThatBecameIncompleteComeFirst
     ToolRun run = Tool({"diff", oldPath, newPath});
     EXPECT_EQ(run.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(run.Output.Out);
-    ASSERT_EQ(lines.size(), 11u) << run.Output.Out;
-    EXPECT_EQ(lines[3], Utf8Path(folder.Path() / "new" / "wares.csv") + Utf8(":12: товар № 9 (Новинка) добавлен"));
-    EXPECT_EQ(lines[9].rfind("   25  ", 0), 0u) << lines[9];
-    EXPECT_NE(lines[9].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[9];
-    EXPECT_EQ(lines[10].rfind("    0  ", 0), 0u) << lines[10];
-    EXPECT_EQ(lines[10].substr(lines[10].rfind(' ') + 1), "-2880");  // 20 more a cycle, 144 cycles a day
+    ASSERT_EQ(lines.size(), 12u) << run.Output.Out;
+    // Every main station has the same name, so they are paired by index, and the output says so.
+    EXPECT_EQ(lines[1], Utf8("Названия повторяются, такие записи сопоставлены по номерам: stations.csv «Завод» "
+                             "(было 118, стало 118)."));
+    EXPECT_EQ(lines[4], Utf8Path(folder.Path() / "new" / "wares.csv") + Utf8(":12: товар № 9 (Новинка) добавлен"));
+    EXPECT_NE(lines[6].find(Utf8(": фабрика № 50 (Завод): фабрика поддержки 2: «Плавильня»") + " \xE2\x86\x92 " +
+                            Utf8("№ 500 (нет такой записи) (было: ")),
+              std::string::npos)
+        << lines[6];
+    EXPECT_EQ(lines[6].substr(lines[6].rfind(',')), Utf8(", сопоставлено по номеру записи)"));
+    EXPECT_EQ(lines[10].rfind("   25  ", 0), 0u) << lines[10];
+    EXPECT_NE(lines[10].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[10];
+    EXPECT_EQ(lines[11].rfind("    0  ", 0), 0u) << lines[11];
+    EXPECT_EQ(lines[11].substr(lines[11].rfind(' ') + 1), "-2880");  // 20 more a cycle, 144 cycles a day
 
     ToolRun missing = Tool({"diff", oldPath, Utf8Path(folder.Path() / "nowhere")});
     EXPECT_EQ(missing.ExitCode, kExitUsage);
@@ -189,7 +199,7 @@ TEST_F(KelmChainsDiffExample, EveryCsvKeepsNamesThatLookLikeFormulasAsText) {
     ASSERT_EQ(diff.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(diff.Output.Out);
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[1].rfind("stations;7;\"'=cmd|' /C calc'!A0\";changed;name;" + Utf8("Завод") +
+    EXPECT_EQ(lines[1].rfind("stations;7;7;\"'=cmd|' /C calc'!A0\";changed;name;" + Utf8("Завод") +
                                  ";\"'=cmd|' /C calc'!A0\";;",
                              0),
               0u)

@@ -132,9 +132,9 @@ TEST_F(PriceBookTool, TheStartingBookChangesNoResultAndCannotNameASharedName) {
     ASSERT_EQ(prices.ExitCode, kExitOk) << prices.Output.Err;
     std::string bytes = ReadBytes(bookFile);
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(bytes.find(Utf8("\nРуда;25 // мин. 15, макс. 25\n")), std::string::npos);
-    EXPECT_NE(bytes.find(Utf8("\n// Уголь;4 // мин. 2, макс. 4; по названию не задать: так называются товары в "
-                              "строках 8 и 12 файла wares.csv\n")),
+    EXPECT_NE(bytes.find(Utf8("\r\nРуда;25 // мин. 15, макс. 25\r\n")), std::string::npos);
+    EXPECT_NE(bytes.find(Utf8("\r\n// Уголь;4 // мин. 2, макс. 4; по названию не задать: так называются товары в "
+                              "строках 8 и 12 файла wares.csv\r\n")),
               std::string::npos)
         << bytes;
 
