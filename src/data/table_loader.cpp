@@ -58,7 +58,9 @@ public:
         std::int32_t value = NextField(line_);
         if (field_ <= source_.FieldCount) {
             std::string_view rest = TrimBlanks(text.substr(FieldNumberLength(text)));
-            if (!rest.empty()) source_.Ignored.push_back({field_, std::string(TrimBlanks(text)), value});
+            // Blanks before the number stay in the text shown: a tab there is what stops it.
+            std::string_view shown = text.substr(0, text.find_last_not_of(" \t") + 1);
+            if (!rest.empty()) source_.Ignored.push_back({field_, std::string(shown), value});
         }
         return value;
     }

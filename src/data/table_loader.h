@@ -13,7 +13,7 @@ class LineList;
 // "3З6" (a Cyrillic З) reads 3.
 struct IgnoredText {
     int Field = 0;            // the field's place in the line, the name being field 1
-    std::string Text;         // the field as written, blanks around it trimmed
+    std::string Text;         // the field as written, blanks after it trimmed
     std::int32_t Value = 0;   // what was read
 };
 
