@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "chains/example_tables.h"
 #include "csv_writer.h"
 #include "data/table_loader.h"
+#include "table_diff.h"
 
 namespace {
 
@@ -156,6 +158,64 @@ TEST_F(KelmChainsDiffExample, RecordsAddedAndChainsThatBecameIncompleteComeFirst
     EXPECT_EQ(missing.ExitCode, kExitUsage);
     EXPECT_EQ(missing.Output.Out, "");
     EXPECT_EQ(missing.Output.Err, "kelm-chains: " + Utf8Path(folder.Path() / "nowhere") + Utf8(": папка не найдена\n"));
+}
+
+// Records pair by a name unique in both versions, the rest by index; the pairs come in the
+// new order, a removed record where it stood.
+TEST(PairByName, AnInsertionOrARemovalIsOneChange) {
+    using Names = std::vector<std::string>;
+    constexpr std::int32_t no = kNoRecord;
+    struct Case {
+        const char* what;
+        Names before, after;
+        std::vector<std::array<std::int32_t, 3>> pairs;  // old, new, 1 when paired by index
+    };
+    const Case cases[] = {
+        {"the same", {"a", "b", "c"}, {"a", "b", "c"}, {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}}},
+        {"an insertion", {"a", "b", "c"}, {"a", "x", "b", "c"}, {{0, 0, 0}, {no, 1, 0}, {1, 2, 0}, {2, 3, 0}}},
+        {"a removal", {"a", "b", "c"}, {"a", "c"}, {{0, 0, 0}, {1, no, 0}, {2, 1, 0}}},
+        {"moved", {"a", "b", "c"}, {"c", "a", "b"}, {{2, 0, 0}, {0, 1, 0}, {1, 2, 0}}},
+        {"renamed in place", {"a", "b", "c"}, {"a", "B", "c"}, {{0, 0, 0}, {1, 1, 1}, {2, 2, 0}}},
+        {"shared names", {"a", "d", "d"}, {"d", "a", "d"}, {{no, 0, 0}, {0, 1, 0}, {1, no, 0}, {2, 2, 1}}},
+        {"empty names", {"", ""}, {"", "", ""}, {{0, 0, 1}, {1, 1, 1}, {no, 2, 0}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::array<std::int32_t, 3>> pairs;
+        for (const IndexPair& pair : PairByName(c.before, c.after)) pairs.push_back({pair.Old, pair.New, pair.ByIndex});
+        EXPECT_EQ(pairs, c.pairs) << c.what;
+    }
+}
+
+// A station inserted in the middle, with the references to the stations after it
+// renumbered, is one insertion: references read as the names they point at.
+TEST_F(KelmChainsDiffExample, RenumberedReferencesAreNoChange) {
+    for (std::size_t s = 3; s < tables.Stations.size(); ++s)
+        tables.Stations[s] = "Завод " + std::to_string(s) + ";0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string oldPath = Write("old");
+    tables.Stations.insert(tables.Stations.begin() + 1, "Новый цех;1;1;6;0;0;2;0;0;0;0;0;0");
+    for (std::size_t s = 4; s < tables.Stations.size(); ++s)
+        tables.Stations[s] = "Завод " + std::to_string(s - 1) + ";0;3;4;1;3;5;2;1;0;0;2;3";
+    std::string newPath = Write("new");
+    ToolRun run = Tool({"diff", oldPath, newPath});
+    EXPECT_EQ(run.ExitCode, kExitProblems);
+    std::vector<std::string> lines = Lines(run.Output.Out);
+    ASSERT_GE(lines.size(), 5u) << run.Output.Out;
+    EXPECT_EQ(lines[2], Utf8("Изменения таблиц: 1")) << run.Output.Out;
+    EXPECT_EQ(lines[3], Utf8Path(folder.Path() / "new" / "stations.csv") + Utf8(":4: фабрика № 1 (Новый цех) добавлена"));
+    // Every item of the list now names the station before it; chains are paired by name, so
+    // only those that came into the list (the support at its start, the station before its
+    // gap) and those that left it (the station before the gap, the last one) are listed.
+    EXPECT_EQ(lines[5], Utf8("Пункты списка, под которыми теперь другая фабрика: 96"));
+    EXPECT_EQ(lines[6], Utf8("пункт 0: «Завод 3»") + " \xE2\x86\x92 " + Utf8("«Нефтебаза»"));
+    ToolRun json = Tool({"diff", oldPath, newPath, "--format", "json"});
+    std::vector<std::string> chains;
+    for (const std::string& line : Lines(json.Output.Out))
+        if (line.find("\"old_chain_income\"") != std::string::npos)
+            chains.push_back(JsonField(line, "old_item") + " " + JsonField(line, "new_item") + " " +
+                             JsonField(line, "change"));
+    EXPECT_EQ(chains, (std::vector<std::string>{"null 0 \"added\"", "null 21 \"added\"", "20 null \"removed\"",
+                                                "95 null \"removed\""}))
+        << json.Output.Out;
 }
 
 TEST(CsvWriter, TextThatAFormulaWouldStartIsKeptAsText) {
