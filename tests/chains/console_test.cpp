@@ -36,24 +36,18 @@ struct ConsoleRun {
     DWORD ExitCode = ~DWORD(0);
     UINT CodePageAfter = 0;
     std::vector<std::wstring> Lines;  // the screen's lines, blanks at their ends dropped
+    std::string Failed;               // the step that failed and its error, for the message
 };
 
-// The tool started in a console of its own, held still until this process has attached to
-// that console, set its code page to 866 (DOS Cyrillic, where UTF-8 bytes show as nonsense)
-// and its size to kColumns by kRows. Then what the screen shows once the tool has ended.
+// The tool run in a console of its own: a new console, set to code page 866 (DOS Cyrillic,
+// where UTF-8 bytes show as nonsense) and to kColumns by kRows before the tool writes a
+// letter, which this process holds on to. Then what the screen shows once the tool has
+// ended.
 ConsoleRun RunInConsole(const std::wstring& arguments) {
     ConsoleRun run;
-    std::wstring commandLine = L"\"" + WindowsPath(KELM_CHAINS_EXE) + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | CREATE_SUSPENDED,
-                        nullptr, nullptr, &startup, &process))
-        return run;
-    OwnedHandle thread(process.hThread), child(process.hProcess);
     FreeConsole();
-    if (!AttachConsole(process.dwProcessId)) {
-        TerminateProcess(child.Get(), 1);
+    if (!AllocConsole()) {
+        run.Failed = "AllocConsole: " + std::to_string(GetLastError());
         return run;
     }
     OwnedHandle screen(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -62,9 +56,18 @@ ConsoleRun RunInConsole(const std::wstring& arguments) {
     SetConsoleScreenBufferSize(screen.Get(), {kColumns, kRows});
     SMALL_RECT window{0, 0, kColumns - 1, 24};
     SetConsoleWindowInfo(screen.Get(), TRUE, &window);
-    ResumeThread(thread.Get());
-    WaitForSingleObject(child.Get(), 20000);
-    GetExitCodeProcess(child.Get(), &run.ExitCode);
+
+    std::wstring commandLine = L"\"" + WindowsPath(KELM_CHAINS_EXE) + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        OwnedHandle thread(process.hThread), child(process.hProcess);
+        WaitForSingleObject(child.Get(), 20000);
+        GetExitCodeProcess(child.Get(), &run.ExitCode);
+    } else {
+        run.Failed = "CreateProcessW: " + std::to_string(GetLastError());
+    }
     run.CodePageAfter = GetConsoleOutputCP();
 
     std::wstring cells(static_cast<std::size_t>(kColumns) * kRows, L' ');
@@ -82,7 +85,7 @@ ConsoleRun RunInConsole(const std::wstring& arguments) {
 
 TEST(KelmChainsConsole, RussianReadsRightInAConsoleOfAnyCodePageAndItsCodePageStays) {
     ConsoleRun check = RunInConsole(L"check" + kTables);
-    EXPECT_EQ(check.ExitCode, 0u);
+    EXPECT_EQ(check.ExitCode, 0u) << check.Failed;
     EXPECT_EQ(check.CodePageAfter, 866u);
     ASSERT_EQ(check.Lines.size(), 1u);
     EXPECT_EQ(check.Lines[0], Cp1251ToWide("Ошибок нет. Фабрик с полными цепочками: 96 из 96."));

@@ -130,7 +130,9 @@ TEST_F(KelmChains, NamesGiveWayToANarrowConsole) {
         EXPECT_EQ(row.substr(7, Utf8(name).size()), Utf8(name)) << c.command << " " << c.columns << " " << row;
         std::size_t widest = 0;
         for (const std::string& line : lines) widest = std::max(widest, CodePoints(line));
-        if (c.command == std::string("report")) EXPECT_EQ(widest, whole - (longName.size() - c.nameWidth));
+        if (c.command == std::string("report")) {
+            EXPECT_EQ(widest, whole - (longName.size() - c.nameWidth));
+        }
     }
     ToolRun file = Tool({"report", "--tables", path, "--output", Utf8Path(folder.Path() / "r.txt")}, narrow);
     EXPECT_NE(ReadBytes(folder.Path() / "r.txt").find(Utf8(longName)), std::string::npos);
