@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/book_typing.h"
 #include "calc/chain_calculation.h"
-#include "calc/chain_view.h"
 #include "calc/price_book.h"
 #include "data/factory_list.h"
 
@@ -55,12 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // What the book sets, typed over the price buttons' prices in both modes.
     for (bool manual : {false, true}) {
         ChainModel model;
-        std::vector<bool> used;
-        Require(ShowChain(model, catalogue, 0));
-        Require(SetResourcePrices(model, catalogue, 0, PriceLevel::Average));
-        Require(SetProductPrices(model, catalogue, 0, PriceLevel::Average));
+        std::vector<bool> used(catalogue.Wares.size(), false);
+        Require(PriceChain(model, catalogue, 0, PriceLevel::Maximum, PriceLevel::Minimum, &reading.Book));
         model.ManualPrices = manual;
-        Require(TypeBookPrices(model, catalogue, 0, reading.Book, used));
+        MarkReadBookWares(catalogue, 0, reading.Book, manual, used);
         Require(used.size() == catalogue.Wares.size());
         Require(CalculateChain(model, catalogue, 0).has_value());
     }

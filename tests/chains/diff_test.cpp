@@ -201,7 +201,8 @@ TEST_F(KelmChainsDiffExample, RenumberedReferencesAreNoChange) {
     std::vector<std::string> lines = Lines(run.Output.Out);
     ASSERT_GE(lines.size(), 5u) << run.Output.Out;
     EXPECT_EQ(lines[2], Utf8("Изменения таблиц: 1")) << run.Output.Out;
-    EXPECT_EQ(lines[3], Utf8Path(folder.Path() / "new" / "stations.csv") + Utf8(":4: фабрика № 1 (Новый цех) добавлена"));
+    EXPECT_EQ(lines[3],
+              Utf8Path(folder.Path() / "new" / "stations.csv") + Utf8(":4: фабрика № 1 (Новый цех) добавлена"));
     // Every item of the list now names the station before it; chains are paired by name, so
     // only those that came into the list (the support at its start, the station before its
     // gap) and those that left it (the station before the gap, the last one) are listed.

@@ -278,7 +278,8 @@ std::string DiffJson(const TablesDiff& diff) {
     json.End();
     json.Key("items").Array(JsonWriter::Layout::Lines);
     for (const ItemChange& item : diff.Items)
-        json.Object().Key("item").Number(item.Item).Key("old_name").String(item.OldName).Key("new_name").String(item.NewName).End();
+        json.Object().Key("item").Number(item.Item).Key("old_name").String(item.OldName)
+            .Key("new_name").String(item.NewName).End();
     json.End();
     json.Key("chains").Array(JsonWriter::Layout::Lines);
     for (const ChainChange& change : diff.Chains) {

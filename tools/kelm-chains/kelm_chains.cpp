@@ -147,8 +147,8 @@ bool SettingOf(const Options& options, const LoadedTables& tables, std::optional
     return book.has_value();
 }
 
-std::optional<BookNote> NoteFor(const Options& options, const std::optional<BookReading>& book, const LoadedTables& tables,
-                                const std::vector<bool>& bookUse) {
+std::optional<BookNote> NoteFor(const Options& options, const std::optional<BookReading>& book,
+                                const LoadedTables& tables, const std::vector<bool>& bookUse) {
     if (!book) return std::nullopt;
     return NoteOf(PathText(*options.PricesFile), *book, tables.Tables.Wares, bookUse);
 }
@@ -219,7 +219,8 @@ int RunExplain(const Options& options, ToolOutput& output) {
     if (!explanation) return TellIncomplete(*item, output);
     std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
     bool json = options.OutputFormat == Format::Json;
-    std::string text = json ? ExplanationJson(*explanation, Pointer(note)) : ExplanationText(*explanation, Pointer(note));
+    std::string text =
+        json ? ExplanationJson(*explanation, Pointer(note)) : ExplanationText(*explanation, Pointer(note));
     return DeliverReport(text, options.OutputFile, !json, output);
 }
 
@@ -293,7 +294,8 @@ int RunDiff(const Options& options, ToolOutput& output) {
         rows[v] = BuildReport(tables.Tables, tables.Check, settings[v], bookUse);
     }
     diff.Records = DiffTables(versions[0]->Tables, versions[0]->Report, versions[1]->Tables, versions[1]->Report);
-    const std::array<std::vector<std::string>, 2> names = {ListNames(versions[0]->Tables), ListNames(versions[1]->Tables)};
+    const std::array<std::vector<std::string>, 2> names = {ListNames(versions[0]->Tables),
+                                                           ListNames(versions[1]->Tables)};
     diff.Items = DiffItems(names[0], names[1]);
     diff.Chains = DiffChains({rows[0], names[0]}, {rows[1], names[1]});
     std::optional<BookNote> note = NoteFor(options, books[1], *versions[1], bookUse);

@@ -173,7 +173,8 @@ std::vector<IndexPair> PairByName(const std::vector<std::string>& oldNames, cons
     std::size_t nextOld = 0;
     auto removedUpTo = [&](std::size_t end) {
         for (; nextOld < end; ++nextOld)
-            if (partnerOfOld[nextOld] == kNoRecord) pairs.push_back({static_cast<std::int32_t>(nextOld), kNoRecord, false});
+            if (partnerOfOld[nextOld] == kNoRecord)
+                pairs.push_back({static_cast<std::int32_t>(nextOld), kNoRecord, false});
     };
     for (std::size_t j = 0; j < newNames.size(); ++j) {
         std::int32_t old = partnerOfNew[j];
