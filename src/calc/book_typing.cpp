@@ -52,18 +52,19 @@ bool PriceChain(ChainModel& model, const Catalogue& catalogue, int item, PriceLe
     return true;
 }
 
+bool FilledByTransfer(FactorySlot slot, std::optional<std::size_t> row) {
+    for (const Supply& supply : kSupplies)
+        if (row ? supply.Consumer == slot && supply.Row == *row : supply.Supplier == slot) return true;
+    return false;
+}
+
 void MarkReadBookWares(const Catalogue& catalogue, int item, const PriceBook& book, bool manual,
                        std::vector<bool>& used) {
     std::optional<Chain> chain = ChainOfItem(catalogue, item);
     if (!chain) return;
     used.resize(catalogue.Wares.size(), false);
     // Where a transfer price will stand, a typed price is never read.
-    auto replaced = [&](FactorySlot slot, std::optional<std::size_t> row) {
-        if (manual) return false;
-        for (const Supply& supply : kSupplies)
-            if (row ? supply.Consumer == slot && supply.Row == *row : supply.Supplier == slot) return true;
-        return false;
-    };
+    auto replaced = [&](FactorySlot slot, std::optional<std::size_t> row) { return !manual && FilledByTransfer(slot, row); };
     auto mark = [&](const Ware* ware, bool read) {
         if (read && BookPrice(catalogue, book, ware))
             used[static_cast<std::size_t>(ware - catalogue.Wares.data())] = true;

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "calc/chain_model.h"
@@ -26,6 +28,10 @@ bool TypeBookPrices(ChainModel& model, const Catalogue& catalogue, int item, con
 // book when there is one.
 bool PriceChain(ChainModel& model, const Catalogue& catalogue, int item, PriceLevel resources, PriceLevel sale,
                 const PriceBook* book);
+
+// Whether, in automatic mode, the calculation writes a transfer price there: a supplier's
+// sale-price box (no row) or the resource row it feeds.
+bool FilledByTransfer(FactorySlot slot, std::optional<std::size_t> row);
 
 // Marks in `used` (one flag per ware) the book's wares whose typed price the calculation
 // reads: in automatic mode the transfer prices replace the supports' boxes and the rows
