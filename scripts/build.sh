@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds one configuration. Usage: scripts/build.sh native|win64|win32|sanitize|fuzz [cmake args...]
 # sanitize: the native build under AddressSanitizer and UndefinedBehaviorSanitizer.
-# fuzz: the table fuzzer, with clang (no tests).
+# fuzz: the table and the price book fuzzers, with clang (no tests).
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 kind=${1:?native, win64, win32, sanitize or fuzz}; shift
@@ -14,8 +14,8 @@ case $kind in
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
   fuzz)   toolchain=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_BUILD_TESTS=OFF
       -DKELM_BUILD_FUZZ=ON)
-          # Only the fuzzer: the other programs are not linked with its instrumentation.
-          targets=(--target table_fuzzer) ;;
+          # Only the fuzzers: the other programs are not linked with their instrumentation.
+          targets=(--target table_fuzzer book_fuzzer) ;;
   *) echo "unknown build kind: $kind" >&2; exit 2 ;;
 esac
 cmake -S "$KELM_ROOT" -B "$KELM_ROOT/build/$kind" -G Ninja "${toolchain[@]}" "$@" >/dev/null

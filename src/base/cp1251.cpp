@@ -94,6 +94,19 @@ std::string Utf8ToCp1251(std::string_view text) {
     return narrow;
 }
 
+std::string Utf16ToCp1251(std::string_view bytes, bool bigEndian) {
+    std::string narrow;
+    narrow.reserve(bytes.size() / 2 + 1);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        unsigned first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
+        char32_t unit = bigEndian ? first << 8 | second : second << 8 | first;
+        // No character beyond the first plane has a CP1251 byte.
+        narrow += unit >= 0xD800 && unit <= 0xDFFF ? '?' : static_cast<char>(CodePointToCp1251(unit));
+    }
+    if (bytes.size() % 2 != 0) narrow += '?';
+    return narrow;
+}
+
 bool IsUtf8(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {

@@ -9,6 +9,9 @@ std::wstring Cp1251ToWide(std::string_view text);
 std::string WideToCp1251(std::wstring_view text);  // unmappable characters become '?'
 std::string Cp1251ToUtf8(std::string_view text);
 std::string Utf8ToCp1251(std::string_view text);   // unmappable or malformed become '?'
+// UTF-16 code units in bytes of the given order; unmappable characters, halves of
+// surrogate pairs and an odd last byte become '?'.
+std::string Utf16ToCp1251(std::string_view bytes, bool bigEndian);
 // Whether text is well-formed UTF-8: no stray or missing continuation bytes, no overlong
 // forms, no surrogates, nothing above U+10FFFF.
 bool IsUtf8(std::string_view text);

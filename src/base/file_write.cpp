@@ -131,7 +131,6 @@ FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes) {
     return file.MoveTo(target) ? FileWrite::Written : FileWrite::NotReplaced;
 }
 
-
 const char* FileWriteProblem(FileWrite result) {
     switch (result) {
         case FileWrite::NotCreated:
@@ -142,4 +141,14 @@ const char* FileWriteProblem(FileWrite result) {
         case FileWrite::Written: break;
     }
     return "";
+}
+
+std::string WindowsTextFile(std::string_view utf8, bool byteOrderMark) {
+    std::string bytes = byteOrderMark ? "\xEF\xBB\xBF" : "";
+    bytes.reserve(bytes.size() + utf8.size() + utf8.size() / 16);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) bytes += '\r';
+        bytes += utf8[i];
+    }
+    return bytes;
 }

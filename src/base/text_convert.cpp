@@ -16,7 +16,8 @@ int DigitValue(char c, int base) {
 }
 
 // Reads digits of the base from pos on; the magnitude saturates just above the 32-bit range.
-std::int64_t ReadDigits(std::string_view text, std::size_t pos, int base) {
+// pos is left after the last digit.
+std::int64_t ReadDigits(std::string_view text, std::size_t& pos, int base) {
     std::int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
         int digit = DigitValue(text[pos], base);
@@ -31,6 +32,32 @@ std::int32_t Signed(std::int64_t magnitude, bool negative) {
     std::int64_t value = negative ? -magnitude : magnitude;
     if (value > kIntMax) value = kIntMax;
     return static_cast<std::int32_t>(value);
+}
+
+struct FieldNumber {
+    std::int32_t Value = 0;
+    std::size_t Length = 0;
+};
+
+// The number at the start of a field and how far it reaches.
+FieldNumber ScanField(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && text[pos] == ' ') ++pos;
+    if (pos == text.size()) return {0, pos};
+    char first = text[pos];
+    bool negative = first == '-';
+    int base = 10;
+    if (first == '-' || first == '+') {
+        ++pos;
+    } else if (first == '$' || first == 'x' || first == 'X') {
+        ++pos;
+        base = 16;
+    } else if (first == '0' && pos + 1 < text.size() && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+        pos += 2;
+        base = 16;
+    }
+    std::int64_t magnitude = ReadDigits(text, pos, base);
+    return {Signed(magnitude, negative), pos};
 }
 
 }  // namespace
@@ -49,24 +76,25 @@ std::string_view TrimBlanks(std::string_view text) {
 std::int32_t TextToInt(std::string_view text) {
     if (text.empty()) return 0;
     bool negative = text[0] == '-';
-    std::size_t start = (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    return Signed(ReadDigits(text, start, 10), negative);
+    std::size_t pos = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    return Signed(ReadDigits(text, pos, 10), negative);
 }
 
-std::int32_t FieldToInt(std::string_view text) {
-    std::size_t pos = 0;
-    while (pos < text.size() && text[pos] == ' ') ++pos;
-    if (pos == text.size()) return 0;
-    char first = text[pos];
-    if (first == '-' || first == '+') return Signed(ReadDigits(text, pos + 1, 10), first == '-');
-    if (first == '$' || first == 'x' || first == 'X') return Signed(ReadDigits(text, pos + 1, 16), false);
-    if (first == '0' && pos + 1 < text.size() && (text[pos + 1] == 'x' || text[pos + 1] == 'X'))
-        return Signed(ReadDigits(text, pos + 2, 16), false);
-    return Signed(ReadDigits(text, pos, 10), false);
-}
+std::int32_t FieldToInt(std::string_view text) { return ScanField(text).Value; }
+
+std::size_t FieldNumberLength(std::string_view text) { return ScanField(text).Length; }
 
 std::string IntToText(std::int32_t value) {
     char buffer[16];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string ListText(const std::vector<std::string>& items, std::string_view last) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? last : ", ";
+        text += items[i];
+    }
+    return text;
 }

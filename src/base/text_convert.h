@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 // Text to number and back, with the exact rules the table files rely on.
 // Numbers beyond the signed 32-bit range read as the nearest 32-bit value.
@@ -16,8 +17,13 @@ std::int32_t TextToInt(std::string_view text);
 
 // Blanks skipped, then a sign and decimal digits, or "$", "x", "X", "0x", "0X" and hex digits.
 std::int32_t FieldToInt(std::string_view text);
+// How many characters of text FieldToInt reads: the blanks, the sign or prefix and the digits.
+std::size_t FieldNumberLength(std::string_view text);
 
 std::string IntToText(std::int32_t value);
+
+// Items one after another, ", " between them and `last` (such as " и ") before the last.
+std::string ListText(const std::vector<std::string>& items, std::string_view last);
 
 // printf-style "%d" formatting of 32-bit integers; at most 1024 characters.
 template <class... Ints>

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "base/cp1251.h"
+#include "base/file_write.h"
 #include "base/text_convert.h"
 #include "calc/book_typing.h"
 #include "calc/chain.h"
@@ -95,11 +96,4 @@ std::string ShownPricesBook(const ChainModel& model, const Catalogue& catalogue,
     return text;
 }
 
-std::string BookFileBytes(std::string_view text) {
-    std::string bytes = "\xEF\xBB\xBF";
-    for (char c : Cp1251ToUtf8(text)) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
-}
+std::string BookFileBytes(std::string_view text) { return WindowsTextFile(Cp1251ToUtf8(text), true); }

@@ -1,13 +1,18 @@
 #include "calc/price_book.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/cp1251.h"
+#include "base/name_match.h"
 #include "base/text_convert.h"
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kBigEndianMark = "\xFE\xFF";
+constexpr std::size_t kNamesOffered = 3;
 constexpr std::int64_t kHighestPrice = 2147483647;
 
 // The lines of a text, whatever its line ends (CR LF, LF or CR).
@@ -29,12 +34,17 @@ std::string Quoted(std::string_view text) {
     return quoted.append(text).append("»");
 }
 
-// "12", "12 и 40", "12, 40 и 55".
-std::string Enumeration(const std::vector<std::string>& items) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " и " : ", ") + items[i];
-    return text;
+bool StartsWith(std::string_view bytes, std::string_view mark) { return bytes.substr(0, mark.size()) == mark; }
+
+// "; может быть, «Медная руда»?": the names of wares the player likely meant.
+std::string NamesMeantText(const std::vector<std::string>& wareNames, std::string_view name) {
+    std::vector<std::string> offered;
+    for (std::size_t index : NamesMeant(wareNames, name, kNamesOffered)) {
+        std::string quoted = Quoted(wareNames[index]);
+        if (std::find(offered.begin(), offered.end(), quoted) == offered.end()) offered.push_back(quoted);
+    }
+    if (offered.empty()) return "";
+    return "; может быть, " + ListText(offered, " или ") + "?";
 }
 
 // The price written after ";", or the reason it is not one.
@@ -65,9 +75,31 @@ std::optional<std::int32_t> ReadPrice(std::string_view text, std::string& proble
 
 }  // namespace
 
+BookEncoding BookEncodingOf(std::string_view bytes) {
+    if (StartsWith(bytes, kLittleEndianMark)) return BookEncoding::Utf16LittleEndian;
+    if (StartsWith(bytes, kBigEndianMark)) return BookEncoding::Utf16BigEndian;
+    if (StartsWith(bytes, kByteOrderMark) || IsUtf8(bytes)) return BookEncoding::Utf8;
+    return BookEncoding::Cp1251;
+}
+
+const char* BookEncodingName(BookEncoding encoding) {
+    switch (encoding) {
+        case BookEncoding::Utf16LittleEndian: return "UTF-16 LE";
+        case BookEncoding::Utf16BigEndian: return "UTF-16 BE";
+        case BookEncoding::Cp1251: return "Windows-1251";
+        case BookEncoding::Utf8: break;
+    }
+    return "UTF-8";
+}
+
 std::string BookText(std::string_view bytes) {
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) return Utf8ToCp1251(bytes.substr(kByteOrderMark.size()));
-    return IsUtf8(bytes) ? Utf8ToCp1251(bytes) : std::string(bytes);
+    switch (BookEncodingOf(bytes)) {
+        case BookEncoding::Utf16LittleEndian: return Utf16ToCp1251(bytes.substr(kLittleEndianMark.size()), false);
+        case BookEncoding::Utf16BigEndian: return Utf16ToCp1251(bytes.substr(kBigEndianMark.size()), true);
+        case BookEncoding::Cp1251: return std::string(bytes);
+        case BookEncoding::Utf8: break;
+    }
+    return Utf8ToCp1251(StartsWith(bytes, kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes);
 }
 
 std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vector<RecordSource>& wareLines) {
@@ -77,7 +109,7 @@ std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vec
         int line = index < wareLines.size() ? wareLines[index].FileLine : 0;
         lines.push_back(line > 0 ? IntToText(line) : FormatInts("(запись № %d)", ware));
     }
-    return "в строках " + Enumeration(lines) + " файла " + std::string(kWaresFile);
+    return "в строках " + ListText(lines, " и ") + " файла " + std::string(kWaresFile);
 }
 
 std::map<std::string, std::vector<std::int32_t>> SharedWareNames(const WareTable& wares) {
@@ -92,11 +124,15 @@ std::map<std::string, std::vector<std::int32_t>> SharedWareNames(const WareTable
 
 BookReading ReadPriceBook(std::string_view bytes, const WareTable& wares, const std::vector<RecordSource>& wareLines) {
     std::map<std::string, std::vector<std::int32_t>> byName;
-    for (std::size_t i = 0; i < wares.size(); ++i)
-        byName[std::string(TrimBlanks(wares[i].Name))].push_back(static_cast<std::int32_t>(i));
+    std::vector<std::string> wareNames;
+    for (std::size_t i = 0; i < wares.size(); ++i) {
+        wareNames.emplace_back(TrimBlanks(wares[i].Name));
+        byName[wareNames.back()].push_back(static_cast<std::int32_t>(i));
+    }
     std::map<std::int32_t, int> lineOfWare;
 
     BookReading reading;
+    reading.Encoding = BookEncodingOf(bytes);
     std::string text = BookText(bytes);
     std::vector<std::string_view> lines = SplitLines(text);
     for (std::size_t k = 0; k < lines.size(); ++k) {
@@ -119,7 +155,7 @@ BookReading ReadPriceBook(std::string_view bytes, const WareTable& wares, const 
         if (name.empty()) {
             problem("перед «;» не указан товар");
         } else if (named == byName.end()) {
-            problem("нет товара " + Quoted(name) + " в таблице товаров");
+            problem("нет товара " + Quoted(name) + " в таблице товаров" + NamesMeantText(wareNames, name));
         } else if (named->second.size() > 1) {
             problem("товар " + Quoted(name) + " нельзя задать по названию: так называются товары " +
                     WareLinesText(named->second, wareLines));

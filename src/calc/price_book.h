@@ -10,8 +10,11 @@
 
 // A price book: the player's own prices of wares, named as the wares table names them.
 // One "ware;price" a line; "//" starts a comment, also after the price; blank lines are
-// allowed. The file is UTF-8 (told by its byte order mark or by being valid UTF-8) or
+// allowed. The file is in any encoding Notepad saves in: UTF-16 (little or big endian,
+// told by its byte order mark), UTF-8 (told by its mark or by being valid UTF-8), else
 // CP1251.
+
+enum class BookEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian, Cp1251 };
 
 struct BookEntry {
     std::int32_t Ware = 0;   // index into WareTable
@@ -31,14 +34,20 @@ struct BookProblem {
 
 struct BookReading {
     PriceBook Book;
+    BookEncoding Encoding = BookEncoding::Utf8;
     std::vector<BookProblem> Problems;  // by line; the book is not to be used when there are any
 };
 
-// The book's bytes as program text: UTF-8 (a byte order mark dropped) converted, CP1251
-// as it is.
+BookEncoding BookEncodingOf(std::string_view bytes);
+// How a person names the encoding: "UTF-16 LE", "Windows-1251".
+const char* BookEncodingName(BookEncoding encoding);
+
+// The book's bytes as program text: UTF-16 and UTF-8 (a byte order mark dropped)
+// converted, CP1251 as it is.
 std::string BookText(std::string_view bytes);
 
 // Names are compared with the wares' names after trimming blanks on both sides. A name
+// not in the table is a problem that offers the names likely meant. A name
 // that several wares share cannot be priced: a line naming it is a problem that gives the
 // lines of wares.csv (wareLines: where each record came from).
 BookReading ReadPriceBook(std::string_view bytes, const WareTable& wares, const std::vector<RecordSource>& wareLines);

@@ -131,9 +131,15 @@ void Checker::CheckFile(TableFile file, std::size_t tableSize) {
 }
 
 void Checker::CheckRecordLines(TableFile file) {
-    for (const RecordSource& record : Source(file).Records)
+    for (const RecordSource& record : Source(file).Records) {
         if (record.FileLine != 0 && !record.HasSeparator)
             Report(file, record.FileLine, "в строке нет ни одной «;»: название и поля не разделены");
+        for (const IgnoredText& ignored : record.Ignored)
+            Report(file, record.FileLine,
+                   FormatInts("поле %d ", ignored.Field) + Quoted(ignored.Text) +
+                       FormatInts(" читается как %d: знаки после числа не учитываются", ignored.Value),
+                   true);
+    }
 }
 
 bool Checker::LineFilled(TableFile file, std::int32_t index) const {

@@ -46,24 +46,51 @@ std::int32_t ReadCycleSeconds(std::string_view time) {
     return TextToInt(Part(time, 0, 2)) * 3600 + TextToInt(Part(time, 3, 2)) * 60 + TextToInt(Part(time, 6, 2));
 }
 
+// The number fields of a record line after its name, read in turn; each one the line
+// really has is noted when reading leaves text after its number.
+class NumberFields {
+public:
+    NumberFields(std::string_view& line, RecordSource& source) : line_(line), source_(source) {}
+
+    std::int32_t Next() {
+        ++field_;
+        std::string_view text = line_.substr(0, line_.find(';'));
+        std::int32_t value = NextField(line_);
+        if (field_ <= source_.FieldCount) {
+            std::string_view rest = TrimBlanks(text.substr(FieldNumberLength(text)));
+            // Blanks before the number stay in the text shown: a tab there is what stops it.
+            std::string_view shown = text.substr(0, text.find_last_not_of(" \t") + 1);
+            if (!rest.empty()) source_.Ignored.push_back({field_, std::string(shown), value});
+        }
+        return value;
+    }
+
+private:
+    std::string_view& line_;
+    RecordSource& source_;
+    int field_ = 1;
+};
+
 void ReadWare(std::string_view line, Ware& ware, RecordSource& source) {
     TakeName(line, ware.Name, source);
-    ware.MinPrice = NextField(line);
-    ware.AvgPrice = NextField(line);
-    ware.MaxPrice = NextField(line);
-    ware.UnitsPerCycle = NextField(line);
+    NumberFields fields(line, source);
+    ware.MinPrice = fields.Next();
+    ware.AvgPrice = fields.Next();
+    ware.MaxPrice = fields.Next();
+    ware.UnitsPerCycle = fields.Next();
     source.FullTime = line.size() >= 8;
     ware.CycleSeconds = ReadCycleSeconds(line);
 }
 
 void ReadStation(std::string_view line, Station& station, RecordSource& source) {
     TakeName(line, station.Name, source);
-    station.Product = NextField(line);
-    station.ResourceCount = NextField(line);
-    for (auto& resource : station.Resources) resource = NextField(line);
-    for (auto& amount : station.ResourceAmounts) amount = NextField(line);
-    station.Reserved = NextField(line);
-    for (auto& support : station.Supports) support = NextField(line);
+    NumberFields fields(line, source);
+    station.Product = fields.Next();
+    station.ResourceCount = fields.Next();
+    for (auto& resource : station.Resources) resource = fields.Next();
+    for (auto& amount : station.ResourceAmounts) amount = fields.Next();
+    station.Reserved = fields.Next();
+    for (auto& support : station.Supports) support = fields.Next();
 }
 
 // Loads one file into lines and fills its table: the count line first, then the records.

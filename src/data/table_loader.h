@@ -9,6 +9,14 @@
 
 class LineList;
 
+// A number field with more after its number than blanks: reading stops at the number, so
+// "3З6" (a Cyrillic З) reads 3.
+struct IgnoredText {
+    int Field = 0;            // the field's place in the line, the name being field 1
+    std::string Text;         // the field as written, blanks after it trimmed
+    std::int32_t Value = 0;   // what was read
+};
+
 // Where each record of a table came from, so that problems can name the line of the file.
 // Line numbers count every line of the file from 1, as an editor does.
 struct RecordSource {
@@ -16,6 +24,7 @@ struct RecordSource {
     bool HasSeparator = false;   // the line has a ";" after the name
     int FieldCount = 0;          // ";"-separated fields on the line, counted up to 64
     bool FullTime = false;       // wares: the time text has all eight characters
+    std::vector<IgnoredText> Ignored;  // number fields with text after the number
 };
 
 struct TableSource {

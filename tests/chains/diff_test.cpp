@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "chains/example_tables.h"
 #include "csv_writer.h"
 #include "data/table_loader.h"
+#include "table_diff.h"
 
 namespace {
 
@@ -75,8 +77,10 @@ TEST(KelmChainsDiff, ShippedTablesAgainstACopyWithOnePriceOneQuantityAndOneSuppo
                             place(kShipped, "wares.csv", oreLine) + ")");
     EXPECT_NE(lines[4].find(Utf8("количество ресурса 1: ")), std::string::npos) << lines[4];
     EXPECT_EQ(lines[5].rfind(place(copy, "stations.csv", supportLine) + Utf8(": фабрика № 59 ("), 0), 0u);
-    EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2 (№): ") + std::to_string(shipped.Stations[59].Supports[1]) +
-                            " \xE2\x86\x92 3"),
+    // A reference reads as the name of what it points at.
+    auto name = [&](std::int32_t station) { return "«" + shipped.Stations[static_cast<std::size_t>(station)].Name + "»"; };
+    EXPECT_NE(lines[5].find(Utf8("фабрика поддержки 2: " + name(shipped.Stations[59].Supports[1])) + " \xE2\x86\x92 " +
+                            Utf8(name(3))),
               std::string::npos)
         << lines[5];
 
@@ -135,17 +139,84 @@ TEST_F(KelmChainsDiffExample, RecordsAddedAndChainsThatBecameIncompleteComeFirst
     ToolRun run = Tool({"diff", oldPath, newPath});
     EXPECT_EQ(run.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(run.Output.Out);
-    ASSERT_EQ(lines.size(), 11u) << run.Output.Out;
-    EXPECT_EQ(lines[3], Utf8Path(folder.Path() / "new" / "wares.csv") + Utf8(":12: товар № 9 (Новинка) добавлен"));
-    EXPECT_EQ(lines[9].rfind("   25  ", 0), 0u) << lines[9];
-    EXPECT_NE(lines[9].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[9];
-    EXPECT_EQ(lines[10].rfind("    0  ", 0), 0u) << lines[10];
-    EXPECT_EQ(lines[10].substr(lines[10].rfind(' ') + 1), "-2880");  // 20 more a cycle, 144 cycles a day
+    ASSERT_EQ(lines.size(), 12u) << run.Output.Out;
+    // Every main station has the same name, so they are paired by index, and the output says so.
+    EXPECT_EQ(lines[1], Utf8("Названия повторяются, такие записи сопоставлены по номерам: stations.csv «Завод» "
+                             "(было 118, стало 118)."));
+    EXPECT_EQ(lines[4], Utf8Path(folder.Path() / "new" / "wares.csv") + Utf8(":12: товар № 9 (Новинка) добавлен"));
+    EXPECT_NE(lines[6].find(Utf8(": фабрика № 50 (Завод): фабрика поддержки 2: «Плавильня»") + " \xE2\x86\x92 " +
+                            Utf8("№ 500 (нет такой записи) (было: ")),
+              std::string::npos)
+        << lines[6];
+    EXPECT_EQ(lines[6].substr(lines[6].rfind(',')), Utf8(", сопоставлено по номеру записи)"));
+    EXPECT_EQ(lines[10].rfind("   25  ", 0), 0u) << lines[10];
+    EXPECT_NE(lines[10].find(Utf8("100272  неполная цепочка")), std::string::npos) << lines[10];
+    EXPECT_EQ(lines[11].rfind("    0  ", 0), 0u) << lines[11];
+    EXPECT_EQ(lines[11].substr(lines[11].rfind(' ') + 1), "-2880");  // 20 more a cycle, 144 cycles a day
 
     ToolRun missing = Tool({"diff", oldPath, Utf8Path(folder.Path() / "nowhere")});
     EXPECT_EQ(missing.ExitCode, kExitUsage);
     EXPECT_EQ(missing.Output.Out, "");
     EXPECT_EQ(missing.Output.Err, "kelm-chains: " + Utf8Path(folder.Path() / "nowhere") + Utf8(": папка не найдена\n"));
+}
+
+// Records pair by a name unique in both versions, the rest by index; the pairs come in the
+// new order, a removed record where it stood.
+TEST(PairByName, AnInsertionOrARemovalIsOneChange) {
+    using Names = std::vector<std::string>;
+    constexpr std::int32_t no = kNoRecord;
+    struct Case {
+        const char* what;
+        Names before, after;
+        std::vector<std::array<std::int32_t, 3>> pairs;  // old, new, 1 when paired by index
+    };
+    const Case cases[] = {
+        {"the same", {"a", "b", "c"}, {"a", "b", "c"}, {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}}},
+        {"an insertion", {"a", "b", "c"}, {"a", "x", "b", "c"}, {{0, 0, 0}, {no, 1, 0}, {1, 2, 0}, {2, 3, 0}}},
+        {"a removal", {"a", "b", "c"}, {"a", "c"}, {{0, 0, 0}, {1, no, 0}, {2, 1, 0}}},
+        {"moved", {"a", "b", "c"}, {"c", "a", "b"}, {{2, 0, 0}, {0, 1, 0}, {1, 2, 0}}},
+        {"renamed in place", {"a", "b", "c"}, {"a", "B", "c"}, {{0, 0, 0}, {1, 1, 1}, {2, 2, 0}}},
+        {"shared names", {"a", "d", "d"}, {"d", "a", "d"}, {{no, 0, 0}, {0, 1, 0}, {1, no, 0}, {2, 2, 1}}},
+        {"empty names", {"", ""}, {"", "", ""}, {{0, 0, 1}, {1, 1, 1}, {no, 2, 0}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::array<std::int32_t, 3>> pairs;
+        for (const IndexPair& pair : PairByName(c.before, c.after)) pairs.push_back({pair.Old, pair.New, pair.ByIndex});
+        EXPECT_EQ(pairs, c.pairs) << c.what;
+    }
+}
+
+// A station inserted in the middle, with the references to the stations after it
+// renumbered, is one insertion: references read as the names they point at.
+TEST_F(KelmChainsDiffExample, RenumberedReferencesAreNoChange) {
+    for (std::size_t s = 3; s < tables.Stations.size(); ++s)
+        tables.Stations[s] = "Завод " + std::to_string(s) + ";0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string oldPath = Write("old");
+    tables.Stations.insert(tables.Stations.begin() + 1, "Новый цех;1;1;6;0;0;2;0;0;0;0;0;0");
+    for (std::size_t s = 4; s < tables.Stations.size(); ++s)
+        tables.Stations[s] = "Завод " + std::to_string(s - 1) + ";0;3;4;1;3;5;2;1;0;0;2;3";
+    std::string newPath = Write("new");
+    ToolRun run = Tool({"diff", oldPath, newPath});
+    EXPECT_EQ(run.ExitCode, kExitProblems);
+    std::vector<std::string> lines = Lines(run.Output.Out);
+    ASSERT_GE(lines.size(), 5u) << run.Output.Out;
+    EXPECT_EQ(lines[2], Utf8("Изменения таблиц: 1")) << run.Output.Out;
+    EXPECT_EQ(lines[3],
+              Utf8Path(folder.Path() / "new" / "stations.csv") + Utf8(":4: фабрика № 1 (Новый цех) добавлена"));
+    // Every item of the list now names the station before it; chains are paired by name, so
+    // only those that came into the list (the support at its start, the station before its
+    // gap) and those that left it (the station before the gap, the last one) are listed.
+    EXPECT_EQ(lines[5], Utf8("Пункты списка, под которыми теперь другая фабрика: 96"));
+    EXPECT_EQ(lines[6], Utf8("пункт 0: «Завод 3»") + " \xE2\x86\x92 " + Utf8("«Нефтебаза»"));
+    ToolRun json = Tool({"diff", oldPath, newPath, "--format", "json"});
+    std::vector<std::string> chains;
+    for (const std::string& line : Lines(json.Output.Out))
+        if (line.find("\"old_chain_income\"") != std::string::npos)
+            chains.push_back(JsonField(line, "old_item") + " " + JsonField(line, "new_item") + " " +
+                             JsonField(line, "change"));
+    EXPECT_EQ(chains, (std::vector<std::string>{"null 0 \"added\"", "null 21 \"added\"", "20 null \"removed\"",
+                                                "95 null \"removed\""}))
+        << json.Output.Out;
 }
 
 TEST(CsvWriter, TextThatAFormulaWouldStartIsKeptAsText) {
@@ -189,7 +260,7 @@ TEST_F(KelmChainsDiffExample, EveryCsvKeepsNamesThatLookLikeFormulasAsText) {
     ASSERT_EQ(diff.ExitCode, kExitProblems);
     std::vector<std::string> lines = Lines(diff.Output.Out);
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[1].rfind("stations;7;\"'=cmd|' /C calc'!A0\";changed;name;" + Utf8("Завод") +
+    EXPECT_EQ(lines[1].rfind("stations;7;7;\"'=cmd|' /C calc'!A0\";changed;name;" + Utf8("Завод") +
                                  ";\"'=cmd|' /C calc'!A0\";;",
                              0),
               0u)

@@ -41,12 +41,14 @@ struct ToolRun {
     ToolOutput Output;
 };
 
-// Arguments are given as UTF-8 and passed on as the system would pass them.
-inline ToolRun Tool(const std::vector<std::string>& utf8Args) {
+// Arguments are given as UTF-8 and passed on as the system would pass them; standard
+// output goes to a console of that many columns, or elsewhere for 0.
+inline ToolRun Tool(const std::vector<std::string>& utf8Args, std::size_t consoleColumns = 0) {
     std::vector<NativePath::String> args;
     for (const std::string& arg : utf8Args)
         args.push_back(std::filesystem::path(std::u8string(arg.begin(), arg.end())).native());
     ToolRun run;
+    run.Output.ConsoleColumns = consoleColumns;
     run.ExitCode = RunKelmChains(args, run.Output);
     return run;
 }

@@ -94,6 +94,48 @@ TEST_F(KelmChains, TextReportIsAligned) {
     // The page groups thousands with a narrow no-break space; the sort key keeps the digits.
     ToolRun page = Tool({"report", "--tables", Write(), "--format", "html"});
     EXPECT_NE(page.Output.Out.find("data-v=\"118080\">118\xE2\x80\xAF" "080</td>"), std::string::npos);
+    EXPECT_NE(page.Output.Out.find(Utf8("<p class=\"tables\">Таблицы: папка ")), std::string::npos);
+    EXPECT_NE(page.Output.Out.find(Utf8("; wares.csv изменен ")), std::string::npos);
+    EXPECT_NE(page.Output.Out.find(Utf8(", stations.csv изменен ")), std::string::npos);
+}
+
+// A console narrower than the rows gets the names cut, down to a shortest width; a file or a
+// pipe gets them whole.
+TEST_F(KelmChains, NamesGiveWayToANarrowConsole) {
+    const std::string longName = "Станкостроительный завод «Каменск» имени первой пятилетки";
+    tables.Stations[3] = longName + ";0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string path = Write();
+    std::size_t whole = 0;
+    for (const std::string& line : Lines(Tool({"report", "--tables", path}).Output.Out))
+        whole = std::max(whole, CodePoints(line));
+    const std::size_t roomy = whole + 1, fitting = whole - 10, narrow = 40;
+    struct Case {
+        const char* command;
+        std::size_t columns;
+        std::size_t nameWidth;  // how much of the name shows
+    };
+    const Case cases[] = {
+        {"report", 0, longName.size()},
+        {"report", roomy, longName.size()},
+        {"report", fitting + 1, longName.size() - 10},  // a line may not take the last column
+        {"report", narrow, kShortestCut},               // the rows still do not fit and wrap
+        {"levels", narrow, kShortestCut},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = Tool({c.command, "--tables", path}, c.columns);
+        ASSERT_EQ(run.ExitCode, kExitOk) << run.Output.Err;
+        std::vector<std::string> lines = Lines(run.Output.Out);
+        std::string name = c.nameWidth == longName.size() ? longName : longName.substr(0, c.nameWidth - 1) + "…";
+        std::string row = lines[lines.size() - 96];
+        EXPECT_EQ(row.substr(7, Utf8(name).size()), Utf8(name)) << c.command << " " << c.columns << " " << row;
+        std::size_t widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, CodePoints(line));
+        if (c.command == std::string("report")) {
+            EXPECT_EQ(widest, whole - (longName.size() - c.nameWidth));
+        }
+    }
+    ToolRun file = Tool({"report", "--tables", path, "--output", Utf8Path(folder.Path() / "r.txt")}, narrow);
+    EXPECT_NE(ReadBytes(folder.Path() / "r.txt").find(Utf8(longName)), std::string::npos);
 }
 
 TEST_F(KelmChains, SortByIncomePutsTheBestChainFirstAndKeepsListOrderOtherwise) {
@@ -184,6 +226,50 @@ double ExampleChainIncome(int level, double sale) {
     double cM = 5 * ore[level] + 2 * std::trunc(t1) + std::trunc(t3);
     double perCycle = sale * 10 - cM - 600 * c1 / 1200 - 600 * c2 / 300 - 600 * c3 / 900;
     return std::trunc(86400.0 / 600 * perCycle);
+}
+
+// explain and levels take a factory by its item or its name, whole or in part.
+TEST_F(KelmChains, AFactoryIsFoundByItsNameOrAPartThatFitsItAlone) {
+    tables.Stations[3] = "Котельный завод «Белозёрск»";
+    tables.Stations[4] = "Котельный завод «Кедровый»";
+    tables.Stations[5] = "Лесопилка";
+    for (int s = 3; s <= 5; ++s) tables.Stations[static_cast<std::size_t>(s)] += ";0;3;4;1;3;5;2;1;0;0;1;2";
+    std::string path = Write();
+    struct Case {
+        const char* operand;
+        int exitCode;
+        const char* found;  // the start of the line that names the factory on standard output
+        std::vector<const char*> told;  // lines on standard error
+    };
+    const Case cases[] = {
+        {"2", kExitOk, "    2  Лесопилка", {}},
+        {"котельный завод «белозерск»", kExitOk, "    0  Котельный завод «Белозёрск»", {}},
+        {"кедров", kExitOk, "    1  Котельный завод «Кедровый»", {}},
+        {"Лесопилка", kExitOk, "    2  Лесопилка", {}},
+        {"котельный", kExitUsage, nullptr,
+         {"kelm-chains: «котельный» подходит к нескольким фабрикам списка; укажите номер пункта или название точнее:",
+          "    0  Котельный завод «Белозёрск»", "    1  Котельный завод «Кедровый»"}},
+        {"Завод", kExitUsage, nullptr,
+         {"kelm-chains: «Завод» подходит к нескольким фабрикам списка; укажите номер пункта или название точнее:",
+          "    3  Завод", "    4  Завод", "    5  Завод", "    6  Завод", "    7  Завод", "    8  Завод", "    9  Завод",
+          "   10  Завод", "   11  Завод", "   12  Завод", "       и еще 83"}},
+        {"Лесапилко", kExitUsage, nullptr,
+         {"kelm-chains: в списке фабрик нет «Лесапилко»; может быть, одна из этих:", "    2  Лесопилка"}},
+        {"Сталь", kExitUsage, nullptr,
+         {"kelm-chains: в списке фабрик нет «Сталь»; номера и названия фабрик показывает kelm-chains report"}},
+    };
+    for (const Case& c : cases) {
+        ToolRun levels = Tool({"levels", Utf8(c.operand), "--tables", path});
+        EXPECT_EQ(levels.ExitCode, c.exitCode) << c.operand;
+        std::vector<std::string> told;
+        for (const char* line : c.told) told.push_back(Utf8(line));
+        EXPECT_EQ(Lines(levels.Output.Err), told) << c.operand;
+        if (!c.found) continue;
+        std::vector<std::string> lines = Lines(levels.Output.Out);
+        EXPECT_EQ(lines.back().rfind(Utf8(c.found), 0), 0u) << lines.back();
+        ToolRun explain = Tool({"explain", Utf8(c.operand), "--tables", path, "--format", "json"});
+        EXPECT_EQ(JsonField(explain.Output.Out, "item"), std::string(c.found).substr(4, 1)) << c.operand;
+    }
 }
 
 TEST_F(KelmChains, LevelsAndBreakEvenAgreeWithArithmeticByHand) {
@@ -293,19 +379,27 @@ TEST_F(KelmChains, EveryReportGoesIntoAFileWhateverLettersItsPathHas) {
     const std::filesystem::path inside = u8"Zoë 测试";
     std::string tablesFolder = Write(inside);
     const std::filesystem::path file = folder.Path() / inside / u8"отчёт";
-    // The second report into the same file replaces the first.
-    const std::vector<std::string> commands[] = {{"report", "--format", "csv"}, {"report", "--format", "html"},
-                                                 {"levels", "--format", "csv"}, {"explain", "3"}};
-    for (std::vector<std::string> args : commands) {
+    // The second report into the same file replaces the first. Excel and old Notepads take a
+    // file for UTF-8 only with the mark; the terminal gets none, nor do JSON and HTML, whose
+    // readers need none. Every file has Windows line ends.
+    struct Case {
+        std::vector<std::string> args;
+        bool marked;
+    };
+    const Case cases[] = {{{"report", "--format", "csv"}, true},   {{"report", "--format", "html"}, false},
+                          {{"levels", "--format", "csv"}, true},   {{"explain", "3"}, true},
+                          {{"report", "--format", "json"}, false}, {{"levels", "3"}, true}};
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
         args.insert(args.end(), {"--tables", tablesFolder});
         ToolRun shown = Tool(args);
         args.insert(args.end(), {"--output", Utf8Path(file)});
         ToolRun written = Tool(args);
         ASSERT_EQ(written.ExitCode, kExitOk) << written.Output.Err;
         EXPECT_EQ(written.Output.Out, "");
-        // Excel takes a CSV file for UTF-8 only with the mark; the terminal gets none.
-        std::string mark = args[2] == "csv" ? "\xEF\xBB\xBF" : "";
-        EXPECT_EQ(ReadBytes(file), mark + shown.Output.Out) << args[0] << " " << args[1];
+        std::string lines;
+        for (char c : shown.Output.Out) lines += c == '\n' ? "\r\n" : std::string(1, c);
+        EXPECT_EQ(ReadBytes(file), (c.marked ? "\xEF\xBB\xBF" : "") + lines) << args[0] << " " << args[1];
     }
     EXPECT_EQ(FilesIn(folder.Path() / inside), 3u);  // the tables and the report, nothing left over
 }
@@ -366,11 +460,11 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         {{"report", "--colour"}, "неизвестный параметр «--colour» команды report"},
         {{"report", "--level", "mid"}, "неверное значение «mid» для --level: можно min, avg или max"},
         {{"report", "--format=xml"}, "неверное значение «xml» для --format: можно text, csv, json или html"},
-        {{"explain"}, "после explain нужен номер пункта"},
-        {{"explain", "--level", "min"}, "после explain нужен номер пункта"},
+        {{"explain"}, "после explain нужен номер пункта или название фабрики"},
+        {{"explain", "--level", "min"}, "после explain нужен номер пункта или название фабрики"},
+        {{"levels", ""}, "после levels нужен номер пункта или название фабрики"},
         {{"explain", "96"}, "нет пункта «96»: номера пунктов от 0 до 95"},
-        {{"explain", "-1"}, "нет пункта «-1»: номера пунктов от 0 до 95"},
-        {{"explain", "1x"}, "нет пункта «1x»: номера пунктов от 0 до 95"},
+        {{"levels", "0096"}, "нет пункта «0096»: номера пунктов от 0 до 95"},
         {{"explain", "1", "2"}, "неизвестный параметр «2» команды explain"},
         {{"explain", "3", "--format", "csv"}, "неверное значение «csv» для --format: можно text или json"},
         {{"explain", "3", "--sort", "income"}, "неизвестный параметр «--sort» команды explain"},
@@ -402,7 +496,7 @@ TEST(KelmChainsUsage, HelpAndVersion) {
          {std::vector<std::string>{"--help"}, {"-h"}, {"report", "--help"}, {"explain", "--help"}}) {
         ToolRun run = Tool(args);
         EXPECT_EQ(run.ExitCode, kExitOk);
-        for (const char* command : {"report [--tables ", "explain ПУНКТ [--tables ", "levels [--tables ",
+        for (const char* command : {"report [--tables ", "explain ФАБРИКА [--tables ", "levels [ФАБРИКА] [--tables ",
                                     "prices [--tables ", "diff СТАРАЯ_ПАПКА НОВАЯ_ПАПКА [--level "})
             EXPECT_NE(run.Output.Out.find(Utf8(std::string("kelm-chains ") + command)), std::string::npos) << command;
         EXPECT_NE(run.Output.Out.find(Utf8("ПАПКА содержит wares.csv и stations.csv")), std::string::npos);

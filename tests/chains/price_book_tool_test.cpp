@@ -100,6 +100,38 @@ TEST_F(PriceBookTool, ARawResourceAndTheSalePriceStandASupportProductOnlyInManua
     EXPECT_NE(json.Output.Out.find(Utf8("\"prices\": 3, \"unused\": [\"Сплав\"]}")), std::string::npos);
 }
 
+// The heading names the encoding the book was read in unless it was UTF-8, and says when
+// the book sets no price at all.
+TEST_F(PriceBookTool, TheHeadingSaysHowTheBookWasReadAndWhenItIsEmpty) {
+    std::string tablesPath = Write();
+    const std::string ore = "Руда;30\r\n";
+    std::string littleEndian = "\xFF\xFE", bigEndian = "\xFE\xFF";
+    for (char c : ore) {
+        char32_t unit = Cp1251ToCodePoint(static_cast<unsigned char>(c));
+        littleEndian += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+        bigEndian += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    }
+    struct Case {
+        std::string bytes;
+        std::string after;  // what follows "Цены из книги FILE"
+    };
+    const Case cases[] = {
+        {Utf8(ore), ": 1, все вошли в расчет."},
+        {ore, " (прочитана как Windows-1251): 1, все вошли в расчет."},
+        {littleEndian, " (прочитана как UTF-16 LE): 1, все вошли в расчет."},
+        {bigEndian, " (прочитана как UTF-16 BE): 1, все вошли в расчет."},
+        {"", ": в книге нет ни одной цены."},
+        {"\xEF\xBB\xBF// " + Utf8("пока пусто") + "\r\n", ": в книге нет ни одной цены."},
+    };
+    for (const Case& c : cases) {
+        folder.Write("book.txt", c.bytes);
+        std::string bookPath = Utf8Path(folder.Path() / "book.txt");
+        ToolRun run = Tool({"report", "--tables", tablesPath, "--prices", bookPath});
+        ASSERT_EQ(run.ExitCode, kExitOk) << run.Output.Err;
+        EXPECT_EQ(Lines(run.Output.Out)[0], Utf8("Цены из книги ") + bookPath + Utf8(c.after));
+    }
+}
+
 TEST_F(PriceBookTool, LevelsKeepTheBooksPricesAndTheBreakEvenTypesOverTheBooksSalePrice) {
     std::string tablesPath = Write();
     std::string bookPath = WriteBook(Utf8("Руда;30\nТовар;150\n"));
@@ -132,9 +164,9 @@ TEST_F(PriceBookTool, TheStartingBookChangesNoResultAndCannotNameASharedName) {
     ASSERT_EQ(prices.ExitCode, kExitOk) << prices.Output.Err;
     std::string bytes = ReadBytes(bookFile);
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(bytes.find(Utf8("\nРуда;25 // мин. 15, макс. 25\n")), std::string::npos);
-    EXPECT_NE(bytes.find(Utf8("\n// Уголь;4 // мин. 2, макс. 4; по названию не задать: так называются товары в "
-                              "строках 8 и 12 файла wares.csv\n")),
+    EXPECT_NE(bytes.find(Utf8("\r\nРуда;25 // мин. 15, макс. 25\r\n")), std::string::npos);
+    EXPECT_NE(bytes.find(Utf8("\r\n// Уголь;4 // мин. 2, макс. 4; по названию не задать: так называются товары в "
+                              "строках 8 и 12 файла wares.csv\r\n")),
               std::string::npos)
         << bytes;
 
@@ -172,6 +204,8 @@ TEST_F(PriceBookTool, EveryProblemOfABadBookIsToldAtItsLineAndNothingIsWritten) 
         {"Деталь;1;2", "цена «1;2» не целое число: нужно целое число от 0 до 2147483647"},
         {"Руда;2147483647", nullptr},
         {"Руда;1 // again", "товар «Руда» уже задан в строке 10"},
+        {"вода ;5", "нет товара «вода» в таблице товаров; может быть, «Вода»?"},
+        {"Газы;5", "нет товара «Газы» в таблице товаров; может быть, «Газ»?"},
     };
     std::string book = "\xEF\xBB\xBF";
     std::string expected;

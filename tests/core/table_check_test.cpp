@@ -67,8 +67,15 @@ std::size_t EntryOf(std::int32_t station) {
 }
 
 TEST(CheckTables, WellFormedTablesHaveNoProblemAndOnlyCompleteChains) {
-    Checked checked = LoadAndCheck(TableLines());
-    EXPECT_TRUE(checked.Check.Problems.empty());
+    // Every form of a number the tables allow, and text where no number is read.
+    TableLines lines;
+    lines.WaresCount = "5 записей";
+    lines.Wares[0] = "Энергия;$A;0xF; 20\t;x64 ;00:01:00 утра // то же, что 10;15;20;100";
+    lines.Stations[0] = "Рудник;1 ;1; 0\t;0;0;+5;0;0;0;0;0;0";
+    Checked checked = LoadAndCheck(lines);
+    EXPECT_TRUE(checked.Check.Problems.empty()) << AllTexts(checked.Check);
+    EXPECT_EQ(checked.Tables.Wares[0].AvgPrice, 15);
+    EXPECT_EQ(checked.Tables.Wares[0].UnitsPerCycle, 100);
     EXPECT_EQ(checked.Check.CompleteCount(), 96);
     for (std::int32_t station : FactoryList) EXPECT_TRUE(ChainIsComplete(checked.Tables, station));
 }
@@ -167,6 +174,12 @@ const ProblemCase kProblemCases[] = {
      "время цикла равно 0, а расчет цепочки делит на него", Lost::All},
     {"ProductTimeTextCut", [](TableLines& t) { SetField(t.Wares[3], 5, "00:03"); }, kWares, FileLineOf(3),
      "время цикла задано не полностью: нужно ЧЧ:ММ:СС сразу после пятой «;»", Lost::None},
+    {"QuantityWithACyrillicLetter", [](TableLines& t) { SetField(t.Stations[20], 6, "1З0"); }, kStations,
+     FileLineOf(20), "поле 7 «1З0» читается как 1: знаки после числа не учитываются", Lost::None, 0, true},
+    {"PriceWithAUnit", [](TableLines& t) { SetField(t.Wares[2], 2, " 50 р. "); }, kWares, FileLineOf(2),
+     "поле 3 « 50 р.» читается как 50: знаки после числа не учитываются", Lost::None, 0, true},
+    {"ReservedAfterATab", [](TableLines& t) { SetField(t.Stations[30], 9, "\t7"); }, kStations, FileLineOf(30),
+     "поле 10 «\t7» читается как 0: знаки после числа не учитываются", Lost::None, 0, true},
 };
 
 class CheckTablesProblem : public testing::TestWithParam<ProblemCase> {};

@@ -34,14 +34,23 @@ TEST(TextToInt, NumbersBeyond32BitsReadAsTheNearestLimit) {
     EXPECT_EQ(TextToInt(std::string(1000, '9')), std::numeric_limits<std::int32_t>::max());
 }
 
+// The value read and how many characters reading takes.
 TEST(FieldToInt, SkipsBlanksAndReadsDecimalOrHexadecimal) {
-    const IntCase cases[] = {
-        {" 12;", 12},  {"$1F", 31},  {"0x1f", 31}, {"0X1F", 31}, {"x10", 16}, {"X10", 16},
-        {"-5;", -5},   {"+5", 5},    {"\t5", 0},    {"05", 5},    {"", 0},     {";", 0},
-        {"12abc", 12}, {"   ", 0},   {"$", 0},      {"$G", 0},    {"-$1F", 0}, {"0", 0},
-        {"0y5", 0},    {"- 5", 0},
+    struct FieldCase {
+        const char* text;
+        std::int32_t expected;
+        std::size_t length;
     };
-    for (const auto& c : cases) EXPECT_EQ(FieldToInt(c.text), c.expected) << '"' << c.text << '"';
+    const FieldCase cases[] = {
+        {" 12;", 12, 3},  {"$1F", 31, 3},  {"0x1f", 31, 4}, {"0X1F", 31, 4}, {"x10", 16, 3}, {"X10", 16, 3},
+        {"-5;", -5, 2},   {"+5", 5, 2},    {"\t5", 0, 0},   {"05", 5, 2},    {"", 0, 0},     {";", 0, 0},
+        {"12abc", 12, 2}, {"   ", 0, 3},   {"$", 0, 1},     {"$G", 0, 1},    {"-$1F", 0, 1}, {"0", 0, 1},
+        {"0y5", 0, 1},    {"- 5", 0, 1},   {"3З6", 3, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FieldToInt(c.text), c.expected) << '"' << c.text << '"';
+        EXPECT_EQ(FieldNumberLength(c.text), c.length) << '"' << c.text << '"';
+    }
 }
 
 TEST(FieldToInt, NumbersBeyond32BitsReadAsTheNearestLimit) {

@@ -12,9 +12,10 @@ std::string UnusedList(const BookNote& note) {
 
 }  // namespace
 
-BookNote NoteOf(const std::string& fileUtf8, const PriceBook& book, const WareTable& wares, const std::vector<bool>& used) {
-    BookNote note{fileUtf8, book.Entries.size(), {}};
-    for (const BookEntry& entry : book.Entries) {
+BookNote NoteOf(const std::string& fileUtf8, const BookReading& reading, const WareTable& wares,
+                const std::vector<bool>& used) {
+    BookNote note{fileUtf8, reading.Encoding, reading.Book.Entries.size(), {}};
+    for (const BookEntry& entry : reading.Book.Entries) {
         std::size_t ware = static_cast<std::size_t>(entry.Ware);
         if (ware >= used.size() || !used[ware]) note.Unused.push_back(wares[ware].Name);
     }
@@ -22,11 +23,13 @@ BookNote NoteOf(const std::string& fileUtf8, const PriceBook& book, const WareTa
 }
 
 std::string BookHeading(const BookNote& note) {
+    std::string heading = Cp1251ToUtf8("Цены из книги ") + note.File;
+    if (note.Encoding != BookEncoding::Utf8)
+        heading += Cp1251ToUtf8(std::string(" (прочитана как ") + BookEncodingName(note.Encoding) + ")");
     std::string count = std::to_string(note.PriceCount);
-    if (note.Unused.empty())
-        return Cp1251ToUtf8("Цены из книги ") + note.File + ": " + count + Cp1251ToUtf8(", все вошли в расчет.");
-    return Cp1251ToUtf8("Цены из книги ") + note.File + ": " + count +
-           Cp1251ToUtf8(". Ни в один расчет не вошли цены товаров: " + UnusedList(note) + ".");
+    if (note.PriceCount == 0) return heading + Cp1251ToUtf8(": в книге нет ни одной цены.");
+    if (note.Unused.empty()) return heading + ": " + count + Cp1251ToUtf8(", все вошли в расчет.");
+    return heading + ": " + count + Cp1251ToUtf8(". Ни в один расчет не вошли цены товаров: " + UnusedList(note) + ".");
 }
 
 void WriteBookCells(CsvWriter& csv, const BookNote& note) {

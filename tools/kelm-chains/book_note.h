@@ -11,14 +11,17 @@
 // set, and which of its wares no calculation took a price from.
 struct BookNote {
     std::string File;                 // UTF-8, as the command line named it
+    BookEncoding Encoding = BookEncoding::Utf8;
     std::size_t PriceCount = 0;
     std::vector<std::string> Unused;  // CP1251 names, in the order of the book
 };
 
 // used: one flag per ware, set for the wares whose book price a calculation read.
-BookNote NoteOf(const std::string& fileUtf8, const PriceBook& book, const WareTable& wares, const std::vector<bool>& used);
+BookNote NoteOf(const std::string& fileUtf8, const BookReading& reading, const WareTable& wares,
+                const std::vector<bool>& used);
 
-// One line for text and HTML, UTF-8, without "\n".
+// One line for text and HTML, UTF-8, without "\n": it names the encoding the book was read
+// in unless that was UTF-8.
 std::string BookHeading(const BookNote& note);
 
 // Fields of their own in every row of CSV and JSON.

@@ -29,7 +29,6 @@ std::string PairKey(std::size_t resource, std::size_t sale) {
     return std::string(LevelKey(kPriceLevels[resource])) + "/" + LevelKey(kPriceLevels[sale]);
 }
 
-
 std::optional<LevelsRow> LevelsOf(const Catalogue& catalogue, int item, const PriceSetting& setting,
                                   std::vector<bool>& bookUse) {
     LevelsRow row;
@@ -84,10 +83,10 @@ std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int i
 }
 
 std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
-                                   std::vector<bool>& bookUse) {
+                                   std::vector<bool>& bookUse, std::optional<int> only) {
     std::vector<LevelsRow> rows;
     for (std::size_t i = 0; i < kFactoryCount; ++i) {
-        if (!check.Complete[i]) continue;
+        if (!check.Complete[i] || (only && *only != static_cast<int>(i))) continue;
         if (std::optional<LevelsRow> row = LevelsOf(catalogue, static_cast<int>(i), setting, bookUse))
             rows.push_back(std::move(*row));
     }
@@ -100,7 +99,7 @@ void SortByAverageIncome(std::vector<LevelsRow>& rows) {
     });
 }
 
-std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book) {
+std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book, std::size_t consoleWidth) {
     const std::array<const char*, 3> names = {"мин", "сред", "макс"};
     std::vector<std::string> header = {"Пункт", "Фабрика"};
     for (const char* resource : names)
@@ -117,7 +116,7 @@ std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book)
                          "максимальных. Безубыточная цена: наименьшая цена продажи главного продукта, при которой\n"
                          "доход цепочки за сутки не меньше 0, при средних ценах ресурсов.\n";
     std::string heading = Cp1251ToUtf8(legend) + (book ? BookHeading(*book) + "\n" : "") + "\n";
-    return heading + AlignedColumns(std::move(table), {1});
+    return heading + AlignedColumns(std::move(table), {1}, {1, consoleWidth});
 }
 
 std::string LevelsCsv(const std::vector<LevelsRow>& rows, const BookNote* book) {

@@ -29,15 +29,18 @@ struct LevelsRow {
 // nothing when none of them pays or the item has no usable chain.
 std::optional<std::int32_t> BreakEvenSalePrice(const Catalogue& catalogue, int item, const PriceSetting& setting);
 
-// Every factory of the list whose chain the check found complete, in list order, at every
-// pair of levels with the book and the mode of `setting`; bookUse as CalculateWith.
+// Every factory of the list whose chain the check found complete, in list order, or item
+// `only` alone, at every pair of levels with the book and the mode of `setting`; bookUse as
+// CalculateWith.
 std::vector<LevelsRow> BuildLevels(const Catalogue& catalogue, const TableCheck& check, const PriceSetting& setting,
-                                   std::vector<bool>& bookUse);
+                                   std::vector<bool>& bookUse, std::optional<int> only = std::nullopt);
 
 // Highest average/average income first, as report sorts.
 void SortByAverageIncome(std::vector<LevelsRow>& rows);
 
 // UTF-8; every line ends with "\n". A table made with a price book (book not null) says so.
-std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book);
+// consoleWidth: the columns of the console the text goes to, which names are cut to fit;
+// 0 keeps them whole.
+std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book, std::size_t consoleWidth);
 std::string LevelsCsv(const std::vector<LevelsRow>& rows, const BookNote* book);
 std::string LevelsJson(const std::vector<LevelsRow>& rows, const BookNote* book);

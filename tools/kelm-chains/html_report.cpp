@@ -6,6 +6,7 @@
 #include "base/cp1251.h"
 #include "base/text_convert.h"
 #include "calc/chain_results.h"
+#include "data/table_loader.h"
 #include "output_text.h"
 #include "report_formats.h"
 
@@ -161,9 +162,20 @@ std::string Chart(const std::vector<ReportRow>& rows) {
     return svg + "</svg>\n";
 }
 
+// "Таблицы: папка tables; wares.csv изменен 08.12.2026 18:30, stations.csv изменен …".
+std::string TablesLine(const TablesNote& tables) {
+    std::vector<std::string> dates;
+    const std::array<std::string_view, 2> files = {kWaresFile, kStationsFile};
+    for (std::size_t f = 0; f < files.size(); ++f)
+        if (!tables.Dates[f].empty()) dates.push_back(std::string(files[f]) + Cp1251ToUtf8(" изменен ") + tables.Dates[f]);
+    std::string line = Cp1251ToUtf8("Таблицы: папка ") + tables.Folder;
+    return line + (dates.empty() ? "" : "; " + ListText(dates, ", ")) + ".";
+}
+
 }  // namespace
 
-std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& setting, const BookNote* book) {
+std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& setting, const BookNote* book,
+                       const TablesNote& tables) {
     std::string settings = std::string("Цены ресурсов и продажи продукта: ") + LevelWords(setting.Resources, true) +
                            ". Все фабрики поддержки включены" +
                            (setting.Manual ? "; все цены выставляются вручную, цены передачи не подставляются. "
@@ -173,6 +185,7 @@ std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& s
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
                        Html("Производственные цепочки Kelm") + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
     html += "<h1>" + Html("Производственные цепочки Kelm") + "</h1>\n<p>" + Html(settings) + "</p>\n";
+    html += "<p class=\"tables\">" + HtmlUtf8(TablesLine(tables)) + "</p>\n";
     if (book) html += "<p class=\"book\">" + HtmlUtf8(BookHeading(*book)) + "</p>\n";
     html += "<h2>" + Html(std::string(CaptionWords(kChainIncome))) + "</h2>\n" + Chart(rows);
     html += "<h2>" + Html("Результаты расчета") + "</h2>\n<p>" +

@@ -16,6 +16,7 @@
 #include "chain_levels.h"
 #include "chain_report.h"
 #include "data/factory_list.h"
+#include "factory_names.h"
 #include "data/table_loader.h"
 #include "html_report.h"
 #include "kelm_version.h"
@@ -113,7 +114,7 @@ std::optional<LoadedTables> TablesForEveryChain(const Options& options, ToolOutp
 
 // The --prices book read against one version of the tables; each problem is a line
 // "FILE:LINE: message" in `problems`.
-std::optional<PriceBook> ReadBook(const NativePath& file, const LoadedTables& tables, std::vector<std::string>& problems) {
+std::optional<BookReading> ReadBook(const NativePath& file, const LoadedTables& tables, std::vector<std::string>& problems) {
     FileReader reader(file);
     ByteBlock bytes;
     std::size_t size = 0;
@@ -125,7 +126,7 @@ std::optional<PriceBook> ReadBook(const NativePath& file, const LoadedTables& ta
     for (const BookProblem& problem : reading.Problems)
         problems.push_back(PathText(file) + ":" + std::to_string(problem.Line) + ": " + Utf8(problem.Message));
     if (!reading.Problems.empty()) return std::nullopt;
-    return std::move(reading.Book);
+    return reading;
 }
 
 void Tell(const std::vector<std::string>& lines, ToolOutput& output, const std::string& after = "") {
@@ -134,7 +135,7 @@ void Tell(const std::vector<std::string>& lines, ToolOutput& output, const std::
 
 // The price setting of the options, the book read into `book` when there is one; false
 // when the book has problems.
-bool SettingOf(const Options& options, const LoadedTables& tables, std::optional<PriceBook>& book,
+bool SettingOf(const Options& options, const LoadedTables& tables, std::optional<BookReading>& book,
                PriceSetting& setting, ToolOutput& output) {
     setting = AtLevel(options.Level, PriceSetting{});
     setting.Manual = options.Manual;
@@ -142,22 +143,50 @@ bool SettingOf(const Options& options, const LoadedTables& tables, std::optional
     std::vector<std::string> problems;
     book = ReadBook(*options.PricesFile, tables, problems);
     Tell(problems, output);
-    setting.Book = book ? &*book : nullptr;
+    setting.Book = book ? &book->Book : nullptr;
     return book.has_value();
 }
 
-std::optional<BookNote> NoteFor(const Options& options, const std::optional<PriceBook>& book, const LoadedTables& tables,
-                                const std::vector<bool>& bookUse) {
+std::optional<BookNote> NoteFor(const Options& options, const std::optional<BookReading>& book,
+                                const LoadedTables& tables, const std::vector<bool>& bookUse) {
     if (!book) return std::nullopt;
     return NoteOf(PathText(*options.PricesFile), *book, tables.Tables.Wares, bookUse);
 }
 
 const BookNote* Pointer(const std::optional<BookNote>& note) { return note ? &*note : nullptr; }
 
+// A text table goes to the console, whose width its names are cut to, or whole to a file.
+// A line that fills the console's last column would wrap and leave an empty line.
+std::size_t ConsoleWidth(const Options& options, const ToolOutput& output) {
+    return options.OutputFile || output.ConsoleColumns == 0 ? 0 : output.ConsoleColumns - 1;
+}
+
+// The list item the factory operand names, with the reason on standard error when there is
+// none.
+std::optional<int> OperandItem(const Options& options, const LoadedTables& loaded, ToolOutput& output) {
+    std::string problem;
+    std::optional<int> item = ItemOfOperand(options, loaded.Tables, problem);
+    if (!problem.empty()) output.Err += Utf8(kPrefix + problem + "\n");
+    return item;
+}
+
+bool Complete(const LoadedTables& loaded, int item) { return loaded.Check.Complete[static_cast<std::size_t>(item)]; }
+
+int TellIncomplete(int item, ToolOutput& output) {
+    output.Err += Utf8(kPrefix + FormatInts("у пункта %d неполная цепочка; подробности: kelm-chains check\n",
+                                           static_cast<std::int32_t>(item)));
+    return kExitProblems;
+}
+
+TablesNote NoteOfTables(const Options& options, const LoadedTables& loaded) {
+    return {PathText(options.Tables),
+            {FileDateText(loaded.Report.Wares.Path), FileDateText(loaded.Report.Stations.Path)}};
+}
+
 int RunReport(const Options& options, ToolOutput& output) {
     std::optional<LoadedTables> loaded = TablesForEveryChain(options, output);
     if (!loaded) return kExitProblems;
-    std::optional<PriceBook> book;
+    std::optional<BookReading> book;
     PriceSetting setting;
     if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
     std::vector<bool> bookUse;
@@ -168,47 +197,57 @@ int RunReport(const Options& options, ToolOutput& output) {
         case Format::Json: return DeliverReport(JsonReport(rows, Pointer(note)), options.OutputFile, false, output);
         case Format::Csv: return DeliverReport(CsvReport(rows, Pointer(note)), options.OutputFile, true, output);
         case Format::Html:
-            return DeliverReport(HtmlReport(rows, setting, Pointer(note)), options.OutputFile, false, output);
+            return DeliverReport(HtmlReport(rows, setting, Pointer(note), NoteOfTables(options, *loaded)),
+                                 options.OutputFile, false, output);
         case Format::Text: break;
     }
-    return DeliverReport(TextReport(rows, Pointer(note)), options.OutputFile, false, output);
+    return DeliverReport(TextReport(rows, Pointer(note), ConsoleWidth(options, output)), options.OutputFile, true,
+                         output);
 }
 
 int RunExplain(const Options& options, ToolOutput& output) {
     std::optional<LoadedTables> loaded = ReadableTables(options.Tables, output);
     if (!loaded) return kExitProblems;
-    std::optional<PriceBook> book;
+    std::optional<int> item = OperandItem(options, *loaded, output);
+    if (!item) return kExitUsage;
+    std::optional<BookReading> book;
     PriceSetting setting;
     if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
     std::vector<bool> bookUse;
     std::optional<Explanation> explanation;
-    if (loaded->Check.Complete[static_cast<std::size_t>(options.Item)])
-        explanation = ExplainChain(loaded->Tables, options.Item, setting, bookUse);
-    if (!explanation) {
-        output.Err += Utf8(kPrefix + FormatInts("у пункта %d неполная цепочка; подробности: kelm-chains check\n",
-                                               static_cast<std::int32_t>(options.Item)));
-        return kExitProblems;
-    }
+    if (Complete(*loaded, *item)) explanation = ExplainChain(loaded->Tables, *item, setting, bookUse);
+    if (!explanation) return TellIncomplete(*item, output);
     std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
-    std::string text = options.OutputFormat == Format::Json ? ExplanationJson(*explanation, Pointer(note))
-                                                            : ExplanationText(*explanation, Pointer(note));
-    return DeliverReport(text, options.OutputFile, false, output);
+    bool json = options.OutputFormat == Format::Json;
+    std::string text =
+        json ? ExplanationJson(*explanation, Pointer(note)) : ExplanationText(*explanation, Pointer(note));
+    return DeliverReport(text, options.OutputFile, !json, output);
 }
 
 int RunLevels(const Options& options, ToolOutput& output) {
-    std::optional<LoadedTables> loaded = TablesForEveryChain(options, output);
+    bool everyChain = !options.Item && !options.FactoryName;
+    std::optional<LoadedTables> loaded =
+        everyChain ? TablesForEveryChain(options, output) : ReadableTables(options.Tables, output);
     if (!loaded) return kExitProblems;
-    std::optional<PriceBook> book;
+    std::optional<int> item;
+    if (!everyChain) {
+        item = OperandItem(options, *loaded, output);
+        if (!item) return kExitUsage;
+        if (!Complete(*loaded, *item)) return TellIncomplete(*item, output);
+    }
+    std::optional<BookReading> book;
     PriceSetting setting;
     if (!SettingOf(options, *loaded, book, setting, output)) return kExitUsage;
     std::vector<bool> bookUse;
-    std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check, setting, bookUse);
+    std::vector<LevelsRow> rows = BuildLevels(loaded->Tables, loaded->Check, setting, bookUse, item);
     if (options.SortByIncome) SortByAverageIncome(rows);
     std::optional<BookNote> note = NoteFor(options, book, *loaded, bookUse);
     switch (options.OutputFormat) {
         case Format::Json: return DeliverReport(LevelsJson(rows, Pointer(note)), options.OutputFile, false, output);
         case Format::Csv: return DeliverReport(LevelsCsv(rows, Pointer(note)), options.OutputFile, true, output);
-        default: return DeliverReport(LevelsText(rows, Pointer(note)), options.OutputFile, false, output);
+        default:
+            return DeliverReport(LevelsText(rows, Pointer(note), ConsoleWidth(options, output)), options.OutputFile,
+                                 true, output);
     }
 }
 
@@ -225,7 +264,7 @@ int RunDiff(const Options& options, ToolOutput& output) {
 
     // The book names wares, so it is read against each version; what only the new
     // version finds wrong says so.
-    std::array<std::optional<PriceBook>, 2> books;
+    std::array<std::optional<BookReading>, 2> books;
     std::array<PriceSetting, 2> settings;
     std::array<std::vector<std::string>, 2> problems;
     for (std::size_t v = 0; v < 2; ++v) {
@@ -233,7 +272,7 @@ int RunDiff(const Options& options, ToolOutput& output) {
         settings[v].Manual = options.Manual;
         if (!options.PricesFile) continue;
         books[v] = ReadBook(*options.PricesFile, *versions[v], problems[v]);
-        settings[v].Book = books[v] ? &*books[v] : nullptr;
+        settings[v].Book = books[v] ? &books[v]->Book : nullptr;
     }
     std::erase_if(problems[1], [&](const std::string& line) {
         return std::find(problems[0].begin(), problems[0].end(), line) != problems[0].end();
@@ -255,14 +294,18 @@ int RunDiff(const Options& options, ToolOutput& output) {
         rows[v] = BuildReport(tables.Tables, tables.Check, settings[v], bookUse);
     }
     diff.Records = DiffTables(versions[0]->Tables, versions[0]->Report, versions[1]->Tables, versions[1]->Report);
-    diff.Chains = DiffChains(rows[0], rows[1]);
+    const std::array<std::vector<std::string>, 2> names = {ListNames(versions[0]->Tables),
+                                                           ListNames(versions[1]->Tables)};
+    diff.Items = DiffItems(names[0], names[1]);
+    diff.Chains = DiffChains({rows[0], names[0]}, {rows[1], names[1]});
     std::optional<BookNote> note = NoteFor(options, books[1], *versions[1], bookUse);
     diff.Book = Pointer(note);
 
-    std::string text = options.OutputFormat == Format::Json  ? DiffJson(diff)
+    bool json = options.OutputFormat == Format::Json;
+    std::string text = json                                  ? DiffJson(diff)
                        : options.OutputFormat == Format::Csv ? DiffCsv(diff)
-                                                             : DiffText(diff);
-    int delivered = DeliverReport(text, options.OutputFile, options.OutputFormat == Format::Csv, output);
+                                                             : DiffText(diff, ConsoleWidth(options, output));
+    int delivered = DeliverReport(text, options.OutputFile, !json, output);
     if (delivered != kExitOk) return delivered;
     return diff.Empty() ? kExitOk : kExitProblems;
 }

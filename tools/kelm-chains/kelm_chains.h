@@ -9,6 +9,9 @@
 struct ToolOutput {
     std::string Out;
     std::string Err;
+    // Given by the caller: the columns of the console standard output shows in, which a
+    // table's names are cut to fit; 0 when it goes to a file or a pipe.
+    std::size_t ConsoleColumns = 0;
 };
 
 inline constexpr int kExitOk = 0;

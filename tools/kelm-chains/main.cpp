@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <vector>
 
 #include "kelm_chains.h"
@@ -7,12 +6,12 @@
 namespace {
 
 int Run(const std::vector<NativePath::String>& args) {
-    Utf8Console console;
     ToolOutput output;
+    output.ConsoleColumns = ConsoleColumns(StandardStream::Output);
     int exitCode = RunKelmChains(args, output);
-    std::fwrite(output.Out.data(), 1, output.Out.size(), stdout);
-    std::fwrite(output.Err.data(), 1, output.Err.size(), stderr);
-    return std::fflush(stdout) == 0 ? exitCode : kExitProblems;
+    bool written = WriteStandard(StandardStream::Output, output.Out);
+    WriteStandard(StandardStream::Error, output.Err);
+    return written ? exitCode : kExitProblems;
 }
 
 }  // namespace

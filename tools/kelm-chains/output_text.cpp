@@ -22,7 +22,8 @@ const char* LevelWords(PriceLevel level, bool plural) {
     return plural ? "средние" : "средняя";
 }
 
-std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned) {
+std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std::vector<std::size_t>& leftAligned,
+                           const ColumnCut& cut) {
     // Cells stay CP1251 until the end, where one byte is one character wide.
     std::vector<std::size_t> widths;
     for (auto& cells : rows) {
@@ -32,6 +33,16 @@ std::string AlignedColumns(std::vector<std::vector<std::string>> rows, const std
                             [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }, ' ');
             widths[c] = std::max(widths[c], cells[c].size());
         }
+    }
+    std::size_t lineWidth = 0;
+    for (std::size_t width : widths) lineWidth += width + 2;
+    lineWidth = lineWidth > 2 ? lineWidth - 2 : 0;
+    if (cut.Width > 0 && lineWidth > cut.Width && cut.Column < widths.size() && widths[cut.Column] > kShortestCut) {
+        std::size_t& width = widths[cut.Column];
+        width = std::max(kShortestCut, width - std::min(width, lineWidth - cut.Width));
+        for (auto& cells : rows)
+            if (cut.Column < cells.size() && cells[cut.Column].size() > width)
+                cells[cut.Column] = cells[cut.Column].substr(0, width - 1) + "\x85";  // "…"
     }
     std::string text;
     for (const auto& cells : rows) {

@@ -46,7 +46,7 @@ std::string CsvReport(const std::vector<ReportRow>& rows, const BookNote* book) 
     return csv.Result();
 }
 
-std::string TextReport(const std::vector<ReportRow>& rows, const BookNote* book) {
+std::string TextReport(const std::vector<ReportRow>& rows, const BookNote* book, std::size_t consoleWidth) {
     std::vector<std::vector<std::string>> table = {ReportColumns()};
     for (const ReportRow& row : rows) {
         std::vector<std::string> cells = {IntToText(row.Item), row.Name};
@@ -54,5 +54,5 @@ std::string TextReport(const std::vector<ReportRow>& rows, const BookNote* book)
         table.push_back(std::move(cells));
     }
     std::string heading = book ? BookHeading(*book) + "\n\n" : "";
-    return heading + AlignedColumns(std::move(table), {1});  // names left, numbers right
+    return heading + AlignedColumns(std::move(table), {1}, {1, consoleWidth});  // names left, numbers right
 }

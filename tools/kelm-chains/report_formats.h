@@ -15,5 +15,6 @@ std::vector<std::string> ReportColumns();
 std::string JsonReport(const std::vector<ReportRow>& rows, const BookNote* book);
 // A header line, then one ";"-separated line per row.
 std::string CsvReport(const std::vector<ReportRow>& rows, const BookNote* book);
-// Aligned columns for a terminal: name and results, without support names and sale prices.
-std::string TextReport(const std::vector<ReportRow>& rows, const BookNote* book);
+// Aligned columns for a terminal: name and results, without support names and sale prices;
+// names cut to fit a console of consoleWidth columns, whole when it is 0.
+std::string TextReport(const std::vector<ReportRow>& rows, const BookNote* book, std::size_t consoleWidth);

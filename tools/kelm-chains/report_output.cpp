@@ -6,22 +6,13 @@
 #include "base/file_write.h"
 #include "tool_platform.h"
 
-namespace {
-
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-}  // namespace
-
-int DeliverReport(std::string_view report, const std::optional<NativePath>& file, bool csv, ToolOutput& output) {
+int DeliverReport(std::string_view report, const std::optional<NativePath>& file, bool byteOrderMark,
+                  ToolOutput& output) {
     if (!file) {
         output.Out += report;
         return kExitOk;
     }
-    std::string bytes;
-    bytes.reserve(kUtf8ByteOrderMark.size() + report.size());
-    if (csv) bytes += kUtf8ByteOrderMark;
-    bytes += report;
-    FileWrite result = WriteFileReplacing(*file, bytes);
+    FileWrite result = WriteFileReplacing(*file, WindowsTextFile(report, byteOrderMark));
     if (result == FileWrite::Written) return kExitOk;
     output.Err += "kelm-chains: " + CommandLineText(file->Native()) + Cp1251ToUtf8(": отчет не записан: ") +
                   Cp1251ToUtf8(FileWriteProblem(result)) + "\n";

@@ -11,7 +11,7 @@
 namespace {
 
 // What a command takes besides its options.
-enum class Operands { None, Item, TwoFolders };
+enum class Operands { None, Factory, OptionalFactory, TwoFolders };
 
 struct CommandRow {
     Command Action;
@@ -36,16 +36,18 @@ const std::vector<CommandRow>& Commands() {
          "«Расчет»; все фабрики поддержки включены. Код выхода: 0 — отчет выведен,\n"
          "1 — таблицы не прочитаны или нет ни одной полной цепочки, 2 — неверная команда,\n"
          "ошибки в книге цен или файл не записан."},
-        {Command::Explain, "explain", Operands::Item, "ПУНКТ", {{"text", Format::Text}, {"json", Format::Json}},
-         "Расчет одной цепочки по шагам, как его делает окно. ПУНКТ — номер фабрики\n"
-         "в списке, от 0 до %d (столбец «Пункт» отчета). Последние семь чисел —\n"
-         "результаты расчета, как в report."},
-        {Command::Levels, "levels", Operands::None, "",
+        {Command::Explain, "explain", Operands::Factory, "ФАБРИКА", {{"text", Format::Text}, {"json", Format::Json}},
+         "Расчет одной цепочки по шагам, как его делает окно. ФАБРИКА — номер пункта\n"
+         "списка, от 0 до %d (столбец «Пункт» отчета), или название фабрики, целиком\n"
+         "или частью, которая подходит только к ней. Последние семь чисел — результаты\n"
+         "расчета, как в report."},
+        {Command::Levels, "levels", Operands::OptionalFactory, "[ФАБРИКА]",
          {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}},
-         "Доход цепочки за сутки для каждой фабрики при всех девяти сочетаниях уровней\n"
-         "цен ресурсов и продажи, и безубыточная цена: наименьшая цена продажи главного\n"
-         "продукта, при которой доход цепочки не меньше 0 (ресурсы по средним ценам).\n"
-         "Цены книги --prices при всех уровнях остаются своими."},
+         "Доход цепочки за сутки для каждой фабрики (или одной: ФАБРИКА, как в explain)\n"
+         "при всех девяти сочетаниях уровней цен ресурсов и продажи, и безубыточная цена:\n"
+         "наименьшая цена продажи главного продукта, при которой доход цепочки не меньше 0\n"
+         "(ресурсы по средним ценам). Цены книги --prices при всех уровнях остаются\n"
+         "своими."},
         {Command::Prices, "prices", Operands::None, "", {},
          "Книга цен, с которой удобно начать: каждый товар с ценой уровня --level,\n"
          "в комментарии — его минимальная и максимальная цена. UTF-8 с меткой порядка\n"
@@ -53,10 +55,13 @@ const std::vector<CommandRow>& Commands() {
         {Command::Diff, "diff", Operands::TwoFolders, "СТАРАЯ_ПАПКА НОВАЯ_ПАПКА",
          {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}},
          "Сравнивает две версии таблиц: добавленные, удаленные и измененные товары и\n"
-         "фабрики (записи по номерам, поле за полем: было и стало, с файлом и строкой),\n"
-         "затем каждую цепочку, у которой изменились результаты: доход цепочки за сутки,\n"
-         "было и стало, и разницу, сначала наибольшие. Код выхода: 0 — различий нет,\n"
-         "1 — они есть, 2 — неверная команда, папка не читается или ошибки в книге цен."},
+         "фабрики (поле за полем: было и стало, с файлом и строкой), пункты списка, под\n"
+         "которыми теперь другая фабрика, затем каждую цепочку, у которой изменились\n"
+         "результаты: доход цепочки за сутки, было и стало, и разницу, сначала наибольшие.\n"
+         "Записи и цепочки сопоставляются по названиям, ссылки на товары и фабрики — по\n"
+         "названиям того, на что ссылаются; записи с повторяющимися названиями — по\n"
+         "номерам. Код выхода: 0 — различий нет, 1 — они есть, 2 — неверная команда,\n"
+         "папка не читается или ошибки в книге цен."},
     };
     return commands;
 }
@@ -120,8 +125,8 @@ const std::vector<OptionRow>& OptionTable() {
         {"--level", {kReport, kExplain, kPrices, kDiff}, &ReadLevel, "min|avg|max",
          "уровень цен, как две кнопки окна: min — минимальные, avg — средние\n(по умолчанию), max — максимальные"},
         {"--prices", {kReport, kExplain, kLevels, kDiff}, &ReadPrices, "ФАЙЛ",
-         "книга цен: строки «товар;цена», // — комментарий; UTF-8 или 1251. Где кнопки\n"
-         "уровня ставят цену товара из книги, набирается цена книги"},
+         "книга цен: строки «товар;цена», // — комментарий; UTF-16, UTF-8 или 1251. Где\n"
+         "кнопки уровня ставят цену товара из книги, набирается цена книги"},
         {"--manual", {kReport, kExplain, kLevels, kDiff}, nullptr, "",
          "сначала отметить «Все цены выставляются вручную»: цены передачи не\n"
          "подставляются, каждая набранная цена остается"},
@@ -131,8 +136,9 @@ const std::vector<OptionRow>& OptionTable() {
         {"--sort", {kReport, kLevels}, &ReadSort, "list|income",
          "list — в порядке списка фабрик (по умолчанию), income — по доходу цепочки\nза сутки, от большего к меньшему"},
         {"--output", {kReport, kExplain, kLevels, kPrices, kDiff}, &ReadOutput, "ФАЙЛ",
-         "записать вывод в файл, а не на экран, целиком или никак; файлы csv и книги\n"
-         "цен начинаются с метки UTF-8, чтобы Excel и Блокнот прочитали буквы"},
+         "записать вывод в файл, а не на экран, целиком или никак; строки файла\n"
+         "кончаются CR LF, текст, csv и книги цен начинаются с метки UTF-8, чтобы Excel\n"
+         "и Блокнот прочитали буквы"},
     };
     return options;
 }
@@ -142,11 +148,7 @@ bool Takes(const OptionRow& option, Command command) {
 }
 
 // "a, b или c".
-std::string Alternatives(const std::vector<std::string>& names, const char* last = " или ") {
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? last : ", ") + names[i];
-    return text;
-}
+std::string Alternatives(const std::vector<std::string>& names) { return ListText(names, " или "); }
 
 std::string CommandNames() {
     std::vector<std::string> names;
@@ -191,9 +193,9 @@ std::string NeededValue(const OptionRow& option) {
 
 int LastItem() { return static_cast<int>(kFactoryCount) - 1; }
 
-// A list item as a whole decimal number in the list's range.
+// A list item from decimal digits alone: in the list's range or nothing.
 std::optional<int> ParseItem(const std::string& text) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    if (text.size() > 9) return std::nullopt;
     int item = std::stoi(text);
     return item <= LastItem() ? std::optional<int>(item) : std::nullopt;
 }
@@ -293,7 +295,7 @@ std::optional<Options> ParseArguments(const std::vector<NativePath::String>& arg
     options.Action = command->Action;
 
     std::vector<NativePath::String> operands;
-    std::size_t wanted = command->Takes == Operands::Item ? 1 : command->Takes == Operands::TwoFolders ? 2 : 0;
+    std::size_t wanted = command->Takes == Operands::TwoFolders ? 2 : command->Takes == Operands::None ? 0 : 1;
     for (std::size_t i = 1; i < args.size(); ++i) {
         NativePath::String nativeName = args[i], nativeValue;
         bool hasValue = false;
@@ -332,14 +334,18 @@ std::optional<Options> ParseArguments(const std::vector<NativePath::String>& arg
             return fail(Utf8("неверное значение ") + Quoted(value) + Utf8(" для ") + name + Utf8(": можно ") +
                         Utf8(AllowedText(*option, *command)));
     }
-    if (command->Takes == Operands::Item) {
-        if (operands.empty()) return fail(Utf8("после explain нужен номер пункта"));
-        std::string text = CommandLineText(operands[0]);
-        std::optional<int> item = ParseItem(text);
-        if (!item)
+    if (command->Takes == Operands::Factory || (command->Takes == Operands::OptionalFactory && !operands.empty())) {
+        std::string text = operands.empty() ? "" : CommandLineText(operands[0]);
+        if (text.empty()) return fail(Utf8("после ") + commandName + Utf8(" нужен номер пункта или название фабрики"));
+        // Digits alone are an item number, never a part of a name.
+        if (text.find_first_not_of("0123456789") != std::string::npos) {
+            options.FactoryName = Utf8ToCp1251(text);
+        } else if (std::optional<int> item = ParseItem(text)) {
+            options.Item = *item;
+        } else {
             return fail(Utf8("нет пункта ") + Quoted(text) +
                         Utf8(FormatInts(": номера пунктов от 0 до %d", static_cast<std::int32_t>(LastItem()))));
-        options.Item = *item;
+        }
     }
     if (command->Takes == Operands::TwoFolders) {
         if (operands.size() < 2) return fail(Utf8("после diff нужны две папки таблиц: старая и новая"));

@@ -21,7 +21,10 @@ struct Options {
     Format OutputFormat = Format::Text;
     bool SortByIncome = false;
     bool Manual = false;  // "Все цены выставляются вручную" checked first
-    int Item = -1;        // explain: the combo-box index
+    // explain, levels: the factory as given, by its combo-box index or its name (CP1251,
+    // whole or a part); neither for levels over every chain.
+    std::optional<int> Item;
+    std::optional<std::string> FactoryName;
     std::array<NativePath, 2> Versions;  // diff: the old and the new tables folder
     std::optional<NativePath> PricesFile;
     std::optional<NativePath> OutputFile;

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "base/native_path.h"
 
@@ -12,15 +14,15 @@ bool FolderExists(const NativePath& folder);
 // A command-line argument, or a path built from one, as UTF-8 for a message.
 std::string CommandLineText(const NativePath::String& text);
 
-// While alive, a Windows console shows UTF-8 output; the console's code page is put back
-// at the end. Elsewhere terminals take UTF-8 as they are.
-class Utf8Console {
-public:
-    Utf8Console();
-    ~Utf8Console();
-    Utf8Console(const Utf8Console&) = delete;
-    Utf8Console& operator=(const Utf8Console&) = delete;
+// When the file was last changed, in local time: "08.12.2026 18:30"; empty when unknown.
+std::string FileDateText(const NativePath& file);
 
-private:
-    unsigned int previousCodePage_ = 0;
-};
+enum class StandardStream { Output, Error };
+
+// The columns of the console the stream shows in; 0 when it goes to a file or a pipe.
+std::size_t ConsoleColumns(StandardStream stream);
+
+// Writes UTF-8 text to the stream. A Windows console gets it as UTF-16, so that it reads
+// right whatever the console's code page, which stays as it was; a file or a pipe gets the
+// UTF-8 bytes, with CR LF line ends on Windows. False when not everything was written.
+bool WriteStandard(StandardStream stream, std::string_view utf8);
