@@ -17,11 +17,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/line_list.h"
 #include "big_tables.h"
 #include "data/catalogue.h"
 #include "data/table_loader.h"
 #include "raw_baselines.h"
-#include "toolkit/line_list.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "base/cp1251.h"
 #include "toolkit/control.h"
-#include "toolkit/cp1251.h"
 
 const char* const kAboutCaption = "О программе";
 const char* const kAboutText =

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/cp1251.h"
 #include "calc/tables_folder.h"
-#include "toolkit/cp1251.h"
 #include "ui/main_form.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
+#include "base/native_path.h"
 #include "toolkit/form.h"
-#include "toolkit/native_path.h"
 
 // The tables folder the program reads: "tables" in the working folder, or beside the
 // executable when the program was started from elsewhere (a shortcut, say).

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text_convert.h"
 #include "calc/result_text.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

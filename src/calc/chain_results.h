@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The seven results of a calculation, described once: the calculation, the window and the
 // command-line tool all take what a result is, how it is shown and what it is called from
@@ -56,6 +57,12 @@ constexpr bool DescribedInOrder() {
 static_assert(DescribedInOrder(), "kChainResults lists each result at its own place");
 
 constexpr const ResultDescription& Describe(ChainResult result) { return kChainResults[result]; }
+
+// The caption as words in a sentence or a heading: without its closing colon.
+constexpr std::string_view CaptionWords(ChainResult result) {
+    std::string_view caption = Describe(result).Caption;
+    return caption.substr(0, caption.size() - 1);
+}
 
 // One value per result, indexed by ChainResult.
 template <class Value>

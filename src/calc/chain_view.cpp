@@ -1,7 +1,7 @@
 #include "calc/chain_view.h"
 
+#include "base/text_convert.h"
 #include "calc/result_text.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

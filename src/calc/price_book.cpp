@@ -2,10 +2,10 @@
 
 #include <optional>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
 #include "calc/chain.h"
 #include "calc/chain_view.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "toolkit/text_convert.h"
+#include "base/text_convert.h"
 
 namespace {
 

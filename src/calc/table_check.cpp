@@ -5,8 +5,8 @@
 #include <set>
 #include <tuple>
 
+#include "base/text_convert.h"
 #include "calc/chain.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "calc/tables_folder.h"
 
+#include "base/file_bytes.h"
 #include "data/table_loader.h"
-#include "toolkit/file_bytes.h"
 
 namespace {
 

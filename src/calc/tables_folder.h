@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/native_path.h"
+#include "base/native_path.h"
 
 // The folder to load the tables from, given the working folder and the executable's folder
 // (either may be empty, meaning the current folder). "tables" in the working folder wins

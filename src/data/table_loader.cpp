@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "toolkit/line_list.h"
-#include "toolkit/text_convert.h"
+#include "base/line_list.h"
+#include "base/text_convert.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/native_path.h"
 #include "data/catalogue.h"
-#include "toolkit/native_path.h"
 
 class LineList;
 

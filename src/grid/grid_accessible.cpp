@@ -1,9 +1,9 @@
 #include "grid/grid_accessible.h"
 
+#include "base/text_convert.h"
 #include "grid/grid_table_object.h"
 #include "grid/xl_grid.h"
 #include "toolkit/accessibility.h"
-#include "toolkit/text_convert.h"
 
 std::string CellName(const XLGrid& grid, GridPoint cell) {
     return grid.GetColCaption(cell.Col) + ", строка " + IntToText(cell.Row + 1);

@@ -1,9 +1,9 @@
 #pragma once
 #include <memory>
 
+#include "base/dpi_scale.h"
 #include "grid/grid_cell.h"
 #include "grid/grid_types.h"
-#include "toolkit/dpi_scale.h"
 
 // A scroll bar as the grid sets it: range 0 .. Max, page and position.
 struct GridScrollBar {

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "toolkit/dpi_scale.h"
-#include "toolkit/pixels.h"
+#include "base/dpi_scale.h"
+#include "base/pixels.h"
 
 // Cells are addressed 0-based by (Col, Row) over data rows; the caption row and the
 // row-header column are not cells.

@@ -1,6 +1,6 @@
 #include "toolkit/accessibility.h"
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 #include "toolkit/form.h"
 #include "toolkit/tab_order.h"
 

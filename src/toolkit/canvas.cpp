@@ -1,7 +1,7 @@
 #include "toolkit/canvas.h"
 
+#include "base/cp1251.h"
 #include "toolkit/colour.h"
-#include "toolkit/cp1251.h"
 
 void Canvas::SetBrushColor(std::uint32_t colour) {
     OwnedBrush brush(CreateSolidBrush(ColourToRgb(colour)));

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/cp1251.h"
 #include "toolkit/control.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

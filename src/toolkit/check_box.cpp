@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/cp1251.h"
 #include "toolkit/button.h"
-#include "toolkit/cp1251.h"
 #include "toolkit/text_size.h"
 
 namespace {

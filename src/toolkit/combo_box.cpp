@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "toolkit/dpi_scale.h"
+#include "base/dpi_scale.h"
 
 // Finds a function of a system DLL at run time, or null. The newest DPI functions are
 // looked up so, never linked: the program still starts on Windows 7.

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/dpi_scale.h"
 #include "toolkit/colour.h"
-#include "toolkit/dpi_scale.h"
 #include "toolkit/event.h"
 #include "toolkit/gdi_handles.h"
 

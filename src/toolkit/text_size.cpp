@@ -1,6 +1,6 @@
 #include "toolkit/text_size.h"
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 #include "toolkit/gdi_handles.h"
 
 SIZE TextSize(HDC dc, const Font& font, DpiScale scale, std::string_view text) {

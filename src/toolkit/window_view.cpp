@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 std::string WindowView::Text() const {
     int length = window_ ? GetWindowTextLengthW(window_) : 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/pixels.h"
+#include "base/pixels.h"
 
 // A borrowed window handle with the calls every kind of window answers. It owns nothing:
 // copying it copies the handle, and the window lives as long as its owner says. Texts are

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "e2e/program_driver.h"
 #include "toolkit/application.h"
-#include "toolkit/cp1251.h"
 
 // The real program, started as its own process and driven by window messages only.
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "e2e/program_driver.h"
 #include "kelm_version.h"
-#include "toolkit/cp1251.h"
 
 // The executables' resources, read from the files as Windows reads them.
 

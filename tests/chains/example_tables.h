@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "core/temp_folder.h"
 #include "kelm_chains.h"
-#include "toolkit/cp1251.h"
 
 // The example tables and the tool run on them, for the tool's tests.
 namespace example {

@@ -11,6 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_bytes.h"
+#include "base/line_list.h"
+#include "base/text_convert.h"
 #include "calc/chain.h"
 #include "calc/chain_calculation.h"
 #include "calc/chain_model.h"
@@ -19,9 +22,6 @@
 #include "data/catalogue.h"
 #include "data/factory_list.h"
 #include "data/table_loader.h"
-#include "toolkit/file_bytes.h"
-#include "toolkit/line_list.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

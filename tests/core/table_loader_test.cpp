@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/line_list.h"
 #include "core/temp_folder.h"
-#include "toolkit/line_list.h"
 
 namespace {
 

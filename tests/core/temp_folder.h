@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/native_path.h"
+#include "base/native_path.h"
 
 // A path of the tests' own as the program takes it.
 inline NativePath NativeOf(const std::filesystem::path& path) { return NativePath(path.native()); }

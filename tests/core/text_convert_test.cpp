@@ -1,4 +1,4 @@
-#include "toolkit/text_convert.h"
+#include "base/text_convert.h"
 
 #include <gtest/gtest.h>
 

@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "calc/chain_calculation.h"
 #include "calc/chain_view.h"
 #include "data/table_loader.h"
 #include "program_driver.h"
 #include "toolkit/com_ref.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <map>
 #include <sstream>
 
+#include "base/cp1251.h"
 #include "calc/chain_results.h"
 #include "program_driver.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/cp1251.h"
 #include "calc/chain_calculation.h"
 #include "calc/chain_view.h"
 #include "calc/table_check.h"
 #include "data/table_loader.h"
 #include "program_driver.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include <string>
 
+#include "base/cp1251.h"
 #include "core/temp_folder.h"
 #include "data/factory_list.h"
 #include "data/table_loader.h"
-#include "toolkit/cp1251.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi_handles.h"
 

@@ -3,19 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "base/cp1251.h"
 #include "toolkit/application.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/failure.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/custom_control.h"
 #include "toolkit/edit_box.h"
+#include "toolkit/failure.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
-#include "toolkit/panel.h"
 #include "toolkit/message_pump.h"
+#include "toolkit/panel.h"
 
 namespace {
 

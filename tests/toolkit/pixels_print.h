@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "toolkit/pixels.h"
+#include "base/pixels.h"
 
 // Lengths and places as figures in test failures.
 template <class Unit>

@@ -1,6 +1,6 @@
 #include "book_note.h"
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 namespace {
 

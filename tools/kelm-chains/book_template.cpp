@@ -1,9 +1,9 @@
 #include "book_template.h"
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
 #include "calc/price_book.h"
 #include "output_text.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 std::string BookTemplate(const Catalogue& tables, const LoadReport& report, PriceLevel level) {
     std::map<std::string, std::vector<std::int32_t>> shared = SharedWareNames(tables.Wares);

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <map>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
+#include "calc/chain_results.h"
 #include "calc/result_text.h"
 #include "csv_writer.h"
 #include "json_writer.h"
 #include "output_text.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ std::string DiffText(const TablesDiff& diff) {
         text += Utf8(FormatInts("\nЦепочки, у которых изменились результаты: %d\n",
                                 static_cast<std::int32_t>(diff.Chains.size())));
         std::vector<std::vector<std::string>> table = {
-            {"Пункт", "Фабрика", "Доход цепочки за сутки: было", "стало", "разница"}};
+            {"Пункт", "Фабрика", std::string(CaptionWords(kChainIncome)) + ": было", "стало", "разница"}};
         for (const ChainChange& change : diff.Chains)
             table.push_back({IntToText(change.Item), change.Name, IncomeCell(change.OldIncome, change.OldComplete),
                              IncomeCell(change.NewIncome, change.NewComplete),

@@ -3,11 +3,11 @@
 #include <array>
 #include <vector>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
 #include "chain_report.h"
 #include "json_writer.h"
 #include "output_text.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

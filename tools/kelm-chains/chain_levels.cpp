@@ -3,15 +3,16 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
 #include "calc/chain_calculation.h"
+#include "calc/chain_results.h"
 #include "calc/chain_view.h"
 #include "chain_report.h"
-#include "data/factory_list.h"
 #include "csv_writer.h"
+#include "data/factory_list.h"
 #include "json_writer.h"
 #include "output_text.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ std::string LevelsText(const std::vector<LevelsRow>& rows, const BookNote* book)
         cells.push_back(row.BreakEven ? IntToText(*row.BreakEven) : "нет");
         table.push_back(std::move(cells));
     }
-    std::string legend = "Доход цепочки за сутки при ценах ресурсов/цене продажи продукта: минимальных, средних,\n"
+    std::string legend = std::string(CaptionWords(kChainIncome)) + " при ценах ресурсов/цене продажи продукта: минимальных, средних,\n"
                          "максимальных. Безубыточная цена: наименьшая цена продажи главного продукта, при которой\n"
                          "доход цепочки за сутки не меньше 0, при средних ценах ресурсов.\n";
     std::string heading = Cp1251ToUtf8(legend) + (book ? BookHeading(*book) + "\n" : "") + "\n";

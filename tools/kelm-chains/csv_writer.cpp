@@ -1,7 +1,7 @@
 #include "csv_writer.h"
 
+#include "base/cp1251.h"
 #include "output_text.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
+#include "calc/chain_results.h"
 #include "output_text.h"
 #include "report_formats.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ std::string Chart(const std::vector<ReportRow>& rows) {
 
     std::string svg = "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Pixels(kChartWidth) +
                       "\" height=\"" + Pixels(height) + "\" viewBox=\"0 0 " + Pixels(kChartWidth) + " " +
-                      Pixels(height) + "\" role=\"img\" aria-label=\"" + Html("Доход цепочки за сутки") + "\">\n";
+                      Pixels(height) + "\" role=\"img\" aria-label=\"" + Html(std::string(CaptionWords(kChainIncome))) + "\">\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ReportRow& row = rows[i];
         const std::string& income = row.Results[kChainIncome];
@@ -173,7 +174,7 @@ std::string HtmlReport(const std::vector<ReportRow>& rows, const PriceSetting& s
                        Html("Производственные цепочки Kelm") + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
     html += "<h1>" + Html("Производственные цепочки Kelm") + "</h1>\n<p>" + Html(settings) + "</p>\n";
     if (book) html += "<p class=\"book\">" + HtmlUtf8(BookHeading(*book)) + "</p>\n";
-    html += "<h2>" + Html("Доход цепочки за сутки") + "</h2>\n" + Chart(rows);
+    html += "<h2>" + Html(std::string(CaptionWords(kChainIncome))) + "</h2>\n" + Chart(rows);
     html += "<h2>" + Html("Результаты расчета") + "</h2>\n<p>" +
             Html("Щелчок по заголовку столбца сортирует таблицу.") + "</p>\n" + Table(rows);
     return html + "<script>" + kScript + "</script>\n</body>\n</html>\n";

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 std::string JsonString(const std::string& cp1251) { return JsonStringUtf8(Cp1251ToUtf8(cp1251)); }
 

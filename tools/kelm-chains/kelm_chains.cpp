@@ -4,6 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "base/cp1251.h"
+#include "base/file_bytes.h"
+#include "base/text_convert.h"
 #include "book_note.h"
 #include "book_template.h"
 #include "calc/price_book.h"
@@ -21,9 +24,6 @@
 #include "table_diff.h"
 #include "tool_options.h"
 #include "tool_platform.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/file_bytes.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

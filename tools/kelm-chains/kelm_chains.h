@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/native_path.h"
+#include "base/native_path.h"
 
 // The command-line tool without its process: what it prints to standard output and to
 // standard error, as UTF-8, and its exit code.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/cp1251.h"
+#include "base/cp1251.h"
 
 const char* LevelKey(PriceLevel level) {
     switch (level) {

@@ -1,7 +1,7 @@
 #include "report_formats.h"
 
+#include "base/text_convert.h"
 #include "output_text.h"
-#include "toolkit/text_convert.h"
 
 std::vector<std::string> ReportColumns() {
     std::vector<std::string> columns = {"Пункт", "Фабрика"};

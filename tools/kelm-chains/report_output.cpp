@@ -2,8 +2,9 @@
 
 #include <string>
 
+#include "base/cp1251.h"
+#include "base/file_write.h"
 #include "tool_platform.h"
-#include "toolkit/cp1251.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <optional>
 #include <string_view>
 
+#include "base/native_path.h"
 #include "kelm_chains.h"
-#include "toolkit/native_path.h"
 
 // Every command that writes a report hands it over here, as UTF-8 text. Without a file it
 // goes to standard output as it is. With one (--output) it goes into that file, which with

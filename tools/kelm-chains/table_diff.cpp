@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/text_convert.h"
 #include "calc/result_text.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

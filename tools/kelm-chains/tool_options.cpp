@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/cp1251.h"
+#include "base/text_convert.h"
 #include "data/factory_list.h"
 #include "tool_platform.h"
-#include "toolkit/cp1251.h"
-#include "toolkit/text_convert.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "base/native_path.h"
 #include "calc/price_level.h"
 #include "data/table_loader.h"
-#include "toolkit/native_path.h"
 
 // The tool's command line: one table of commands and one of options drive the parsing,
 // its checks and --help.

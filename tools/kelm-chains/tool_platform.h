@@ -1,8 +1,7 @@
 #pragma once
 #include <string>
-#include <string_view>
 
-#include "toolkit/native_path.h"
+#include "base/native_path.h"
 
 // What differs between the systems the tool runs on. Arguments, folder and file names stay
 // as the platform gives them (UTF-16 on Windows, bytes elsewhere) and reach the file
@@ -12,13 +11,6 @@ bool FolderExists(const NativePath& folder);
 
 // A command-line argument, or a path built from one, as UTF-8 for a message.
 std::string CommandLineText(const NativePath::String& text);
-
-enum class FileWrite { Written, NotCreated, NotWritten, NotReplaced };
-
-// Writes bytes to a new temporary file beside target, then puts it in target's place,
-// replacing a file that is there. On failure the temporary file is removed again and
-// target is as it was.
-FileWrite WriteFileReplacing(const NativePath& target, std::string_view bytes);
 
 // While alive, a Windows console shows UTF-8 output; the console's code page is put back
 // at the end. Elsewhere terminals take UTF-8 as they are.

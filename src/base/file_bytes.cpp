@@ -1,4 +1,4 @@
-#include "toolkit/file_bytes.h"
+#include "base/file_bytes.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "toolkit/native_path.h"
+#include "base/native_path.h"
 
 // Bytes from malloc, so that a block can be resized in place: a large block keeps the pages
 // it has already touched when it grows or shrinks.

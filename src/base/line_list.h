@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/file_bytes.h"
+#include "base/file_bytes.h"
 
 // An ordered list of text lines. A loaded file's text is kept in one block and split in
 // place (each line end becomes a terminator), so a loaded list costs about the file's size

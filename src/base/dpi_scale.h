@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "toolkit/pixels.h"
+#include "base/pixels.h"
 
 // A display's pixels per inch and the scaling of layout pixels, which are given at 96 DPI,
 // to its device pixels. Rounds as MulDiv does: v * dpi / 96, halves away from zero.

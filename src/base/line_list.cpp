@@ -1,4 +1,4 @@
-#include "toolkit/line_list.h"
+#include "base/line_list.h"
 
 #include <cstdlib>
 #include <cstring>
