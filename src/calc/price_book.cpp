@@ -4,8 +4,6 @@
 
 #include "base/cp1251.h"
 #include "base/text_convert.h"
-#include "calc/chain.h"
-#include "calc/chain_view.h"
 
 namespace {
 
@@ -63,10 +61,6 @@ std::optional<std::int32_t> ReadPrice(std::string_view text, std::string& proble
         return std::nullopt;
     }
     return static_cast<std::int32_t>(std::stoll(std::string(significant)));
-}
-
-std::int32_t IndexOf(const Catalogue& catalogue, const Ware* ware) {
-    return static_cast<std::int32_t>(ware - catalogue.Wares.data());
 }
 
 }  // namespace
@@ -142,33 +136,4 @@ BookReading ReadPriceBook(std::string_view bytes, const WareTable& wares, const 
         }
     }
     return reading;
-}
-
-bool TypeBookPrices(ChainModel& model, const Catalogue& catalogue, int item, const PriceBook& book,
-                    std::vector<bool>& used) {
-    std::optional<Chain> chain = ChainOfItem(catalogue, item);
-    if (!chain) return false;
-    used.resize(catalogue.Wares.size(), false);
-    bool automatic = !model.ManualPrices;
-    // Where a transfer price will stand, a typed price is never read.
-    auto replaced = [&](FactorySlot slot, std::optional<std::size_t> row) {
-        if (!automatic) return false;
-        for (const Supply& supply : kSupplies)
-            if (row ? supply.Consumer == slot && supply.Row == *row : supply.Supplier == slot) return true;
-        return false;
-    };
-    auto type = [&](const Ware* ware, std::string& text, bool read) {
-        auto price = book.PriceOfWare.find(IndexOf(catalogue, ware));
-        if (price == book.PriceOfWare.end()) return;
-        text = IntToText(price->second);
-        if (read) used[static_cast<std::size_t>(price->first)] = true;
-    };
-    for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3}) {
-        for (std::size_t row = 0; row < kResourceRows; ++row)
-            if (const Ware* ware = chain->Resources[slot][row])
-                type(ware, model[slot].Rows[row].Price, !replaced(slot, row));
-        type(&SalePriceWare(*chain, slot), model[slot].SalePrice, !replaced(slot, std::nullopt));
-    }
-    CopySalePricesToMainRows(model);
-    return true;
 }

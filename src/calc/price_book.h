@@ -5,7 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/chain_model.h"
 #include "data/catalogue.h"
 #include "data/table_loader.h"
 
@@ -50,12 +49,3 @@ std::map<std::string, std::vector<std::int32_t>> SharedWareNames(const WareTable
 
 // "в строках 8 и 12 файла wares.csv": where the given wares stand in the file.
 std::string WareLinesText(const std::vector<std::int32_t>& wares, const std::vector<RecordSource>& wareLines);
-
-// After the price buttons of item `item`: wherever they put a price of a ware that is in
-// the book, types the book's price instead. That is every resource cell that holds a
-// ware, each sale-price box, and the main rows the product button copies the supports'
-// boxes into. Marks in `used` (one flag per ware) the book wares whose typed price the
-// calculation reads: in automatic mode the transfer prices replace the supports' boxes
-// and the rows they feed. False when the item has no usable chain.
-bool TypeBookPrices(ChainModel& model, const Catalogue& catalogue, int item, const PriceBook& book,
-                    std::vector<bool>& used);

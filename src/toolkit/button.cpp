@@ -8,9 +8,8 @@ constexpr DWORD kButtonStyle =
 }  // namespace
 
 Button& Button::Create(Control& parent, const ButtonArgs& args) {
-    Button& button = Adopt(parent, std::unique_ptr<Button>(new Button(parent)));
-    button.CreateWindowFor({L"BUTTON", kButtonStyle}, args.Common, args.Text, false);
-    return button;
+    return Adopt(parent, std::unique_ptr<Button>(new Button(parent)), {L"BUTTON", kButtonStyle}, args.Common,
+                 args.Text, false);
 }
 
 void Button::Click() { SendClick(*this, Id()); }

@@ -38,8 +38,8 @@ int ThemeState(bool checked, bool pushed, bool disabled, bool hot) {
 }  // namespace
 
 CheckBox& CheckBox::Create(Control& parent, const CheckBoxArgs& args) {
-    CheckBox& box = Adopt(parent, std::unique_ptr<CheckBox>(new CheckBox(parent, args.AutoSize)));
-    box.CreateWindowFor({L"BUTTON", kCheckBoxStyle}, args.Common, args.Text, false);
+    CheckBox& box = Adopt(parent, std::unique_ptr<CheckBox>(new CheckBox(parent, args.AutoSize)),
+                          {L"BUTTON", kCheckBoxStyle}, args.Common, args.Text, false);
     if (args.Checked) box.SetChecked(true);
     return box;
 }

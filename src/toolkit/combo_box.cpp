@@ -18,9 +18,9 @@ constexpr int kDroppedRows = 8;
 }  // namespace
 
 ComboBox& ComboBox::Create(Control& parent, const ComboBoxArgs& args) {
-    ComboBox& combo = Adopt(parent, std::unique_ptr<ComboBox>(new ComboBox(parent)));
     const DWORD style = kComboStyle | (args.DropDownList ? DWORD{CBS_DROPDOWNLIST} : DWORD{CBS_DROPDOWN});
-    combo.CreateWindowFor({L"COMBOBOX", style, WS_EX_CLIENTEDGE}, args.Common, {}, false);
+    ComboBox& combo = Adopt(parent, std::unique_ptr<ComboBox>(new ComboBox(parent)),
+                            {L"COMBOBOX", style, WS_EX_CLIENTEDGE}, args.Common, {}, false);
     // Common controls 6 size the dropped list by this count, not by the window's height.
     combo.Send(CB_SETMINVISIBLE, kDroppedRows);
     return combo;

@@ -149,12 +149,15 @@ protected:
     // A top-level window: it keeps the context its controls share.
     explicit Control(std::unique_ptr<WindowContext> context);
 
-    // Adds child to parent's children; the kinds' Create functions make their objects so.
+    // Adds child to parent's children and creates its window: the kinds' Create functions
+    // make their objects so.
     template <class Kind>
-    static Kind& Adopt(Control& parent, std::unique_ptr<Kind> child) {
+    static Kind& Adopt(Control& parent, std::unique_ptr<Kind> child, const WindowClass& windowClass,
+                       const ControlArgs& args, std::string_view text, bool ownClass) {
         Kind& adopted = *child;
         parent.children_.push_back(std::move(child));
         adopted.id_ = parent.ChildCount();
+        adopted.CreateWindowFor(windowClass, args, text, ownClass);
         return adopted;
     }
     // Creates the window at its final place with its final styles and font, before anything

@@ -4,9 +4,8 @@
 
 CustomControl& CustomControl::Create(Control& parent, const CustomControlArgs& args) {
     RegisterOwnClass(args.ClassName, args.ClassStyle);
-    CustomControl& control = Adopt(parent, std::unique_ptr<CustomControl>(new CustomControl(parent)));
-    control.CreateWindowFor({args.ClassName, args.Style, args.ExStyle}, args.Common, {}, true);
-    return control;
+    return Adopt(parent, std::unique_ptr<CustomControl>(new CustomControl(parent)),
+                 {args.ClassName, args.Style, args.ExStyle}, args.Common, {}, true);
 }
 
 bool CustomControl::HandleOwnMessage(const Message& message, LRESULT& result) {

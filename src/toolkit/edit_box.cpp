@@ -8,10 +8,9 @@ constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLING
 }  // namespace
 
 EditBox& EditBox::Create(Control& parent, const EditBoxArgs& args) {
-    EditBox& box = Adopt(parent, std::unique_ptr<EditBox>(new EditBox(parent)));
     const DWORD style = kEditStyle | (args.DigitsOnly ? DWORD{ES_NUMBER} : 0);
-    box.CreateWindowFor({L"EDIT", style, WS_EX_CLIENTEDGE}, args.Common, {}, false);
-    return box;
+    return Adopt(parent, std::unique_ptr<EditBox>(new EditBox(parent)), {L"EDIT", style, WS_EX_CLIENTEDGE},
+                 args.Common, {}, false);
 }
 
 void EditBox::HandleNotification(int code) {

@@ -8,10 +8,9 @@ constexpr DWORD kGroupBoxStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CL
 }  // namespace
 
 GroupBox& GroupBox::Create(Control& parent, const GroupBoxArgs& args) {
-    GroupBox& group = Adopt(parent, std::unique_ptr<GroupBox>(new GroupBox(parent)));
     const DWORD style = kGroupBoxStyle | (args.CentredCaption ? DWORD{BS_CENTER} : 0);
-    group.CreateWindowFor({L"BUTTON", style, WS_EX_CONTROLPARENT}, args.Common, args.Text, false);
-    return group;
+    return Adopt(parent, std::unique_ptr<GroupBox>(new GroupBox(parent)), {L"BUTTON", style, WS_EX_CONTROLPARENT},
+                 args.Common, args.Text, false);
 }
 
 // The platform leaves the inside unpainted: the group gets its own colour.

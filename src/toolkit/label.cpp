@@ -10,10 +10,9 @@ constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 }  // namespace
 
 Label& Label::Create(Control& parent, const LabelArgs& args) {
-    Label& label = Adopt(parent, std::unique_ptr<Label>(new Label(parent, args.AutoSize)));
     const DWORD style = kLabelStyle | (args.Common.GivesWay ? DWORD{SS_ENDELLIPSIS} : 0);
-    label.CreateWindowFor({L"STATIC", style}, args.Common, args.Text, false);
-    return label;
+    return Adopt(parent, std::unique_ptr<Label>(new Label(parent, args.AutoSize)), {L"STATIC", style}, args.Common,
+                 args.Text, false);
 }
 
 void Label::HandleNotification(int code) {

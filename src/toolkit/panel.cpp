@@ -8,10 +8,9 @@ constexpr DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 }  // namespace
 
 Panel& Panel::Create(Control& parent, const PanelArgs& args) {
-    Panel& panel = Adopt(parent, std::unique_ptr<Panel>(new Panel(parent)));
     const DWORD style = kPanelStyle | (args.Edge == PanelEdge::Lowered ? DWORD{SS_SUNKEN} : 0);
-    panel.CreateWindowFor({L"STATIC", style, WS_EX_CONTROLPARENT}, args.Common, {}, false);
-    return panel;
+    return Adopt(parent, std::unique_ptr<Panel>(new Panel(parent)), {L"STATIC", style, WS_EX_CONTROLPARENT},
+                 args.Common, {}, false);
 }
 
 bool Panel::HandleOwnMessage(const Message& message, LRESULT& result) {

@@ -2,6 +2,7 @@
 
 #include "base/cp1251.h"
 #include "base/text_convert.h"
+#include "calc/book_writer.h"
 #include "calc/price_book.h"
 #include "output_text.h"
 
@@ -18,12 +19,9 @@ std::string BookTemplate(const Catalogue& tables, const LoadReport& report, Pric
             text += FormatInts("// товар № %d без названия\n", index);
             continue;
         }
-        std::string line = name + ";" + IntToText(PriceAt(ware, level)) +
-                           FormatInts(" // мин. %d, макс. %d", ware.MinPrice, ware.MaxPrice);
+        std::string line = BookLine(name, PriceAt(ware, level), FormatInts("мин. %d, макс. %d", ware.MinPrice, ware.MaxPrice));
         auto twins = shared.find(name);
-        if (twins != shared.end())
-            line = "// " + line + "; по названию не задать: так называются товары " +
-                   WareLinesText(twins->second, report.Wares.Records);
+        if (twins != shared.end()) line = SharedNameLine(line, twins->second, report.Wares.Records);
         text += line + "\n";
     }
     return Cp1251ToUtf8(text);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "calc/book_typing.h"
 #include "calc/chain_calculation.h"
-#include "calc/chain_view.h"
 #include "data/factory_list.h"
 
 PriceSetting AtLevel(PriceLevel level, const PriceSetting& setting) {
@@ -15,11 +15,9 @@ PriceSetting AtLevel(PriceLevel level, const PriceSetting& setting) {
 
 bool SetPrices(ChainModel& model, const Catalogue& catalogue, int item, const PriceSetting& setting,
                std::vector<bool>& bookUse) {
-    if (!ShowChain(model, catalogue, item)) return false;
+    if (!PriceChain(model, catalogue, item, setting.Resources, setting.Sale, setting.Book)) return false;
     model.ManualPrices = setting.Manual;
-    SetResourcePrices(model, catalogue, item, setting.Resources);
-    SetProductPrices(model, catalogue, item, setting.Sale);
-    if (setting.Book) TypeBookPrices(model, catalogue, item, *setting.Book, bookUse);
+    if (setting.Book) MarkReadBookWares(catalogue, item, *setting.Book, setting.Manual, bookUse);
     return true;
 }
 
