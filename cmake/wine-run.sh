@@ -6,6 +6,7 @@ source "$KELM_ROOT/scripts/wine-env.sh" || exit 2
 loader=/usr/lib/wine/wine64
 if [[ $1 == --32-bit ]]; then
   loader=/usr/lib/wine/wine
+  export KELM_WAIT_FACTOR=$KELM_WINE32_WAIT_FACTOR
   shift
 fi
 # The program's output goes through a file: Wine services started by it would otherwise hold

@@ -1,5 +1,7 @@
 #!/bin/bash
-# Builds one configuration. Usage: scripts/build.sh native|win64|win32|sanitize|fuzz [cmake args...]
+# Builds one configuration. Usage: scripts/build.sh native|win64|win32|sanitize|fuzz [--target=NAME...] [cmake args...]
+# win64, win32: the release programs and, beside them with the same flags, their tests; one
+# tree per architecture, which the release, the tests and the scripts all use.
 # sanitize: the native build under AddressSanitizer and UndefinedBehaviorSanitizer.
 # fuzz: the table and the price book fuzzers, with clang (no tests).
 set -euo pipefail
@@ -8,8 +10,8 @@ kind=${1:?native, win64, win32, sanitize or fuzz}; shift
 targets=()
 case $kind in
   native) toolchain=(-DKELM_BUILD_TESTS=ON) ;;
-  win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake" -DKELM_BUILD_TESTS=ON) ;;
-  win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DKELM_BUILD_TESTS=ON) ;;
+  win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release -DKELM_BUILD_TESTS=ON) ;;
+  win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DCMAKE_BUILD_TYPE=Release -DKELM_BUILD_TESTS=ON) ;;
   sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
   fuzz)   toolchain=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_BUILD_TESTS=OFF
@@ -18,5 +20,12 @@ case $kind in
           targets=(--target table_fuzzer book_fuzzer) ;;
   *) echo "unknown build kind: $kind" >&2; exit 2 ;;
 esac
-cmake -S "$KELM_ROOT" -B "$KELM_ROOT/build/$kind" -G Ninja "${toolchain[@]}" "$@" >/dev/null
+cmake_args=()
+for arg; do
+  case $arg in
+    --target=*) targets+=(--target "${arg#--target=}") ;;
+    *) cmake_args+=("$arg") ;;
+  esac
+done
+cmake -S "$KELM_ROOT" -B "$KELM_ROOT/build/$kind" -G Ninja "${toolchain[@]}" "${cmake_args[@]}" >/dev/null
 cmake --build "$KELM_ROOT/build/$kind" "${targets[@]}"

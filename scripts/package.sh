@@ -1,7 +1,9 @@
 #!/bin/bash
 # Builds the Windows release from the checkout: for 64-bit and 32-bit Windows a folder
 # dist/kelm-calc-VERSION-ARCH with both programs, the tables and the player's guide, its zip
-# and the zip's SHA-256. Two runs on one commit give byte-identical zips.
+# and the zip's SHA-256. Two runs on one commit give byte-identical zips. The programs come
+# from the one build tree of their architecture (scripts/build.sh), the very ones the tests
+# run; the build is always run, and does nothing when it is up to date.
 set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
@@ -13,14 +15,8 @@ epoch=$(git log -1 --format=%ct 2>/dev/null || echo 0)
 mkdir -p dist
 
 for arch in win64 win32; do
-  case $arch in
-    win64) toolchain=cmake/mingw-w64-x86_64.cmake ;;
-    win32) toolchain=cmake/mingw-w64-i686.cmake ;;
-  esac
-  build=build/release-$arch
-  cmake -S . -B "$build" -G Ninja --toolchain "$KELM_ROOT/$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DKELM_BUILD_TESTS=OFF >/dev/null
-  cmake --build "$build"
+  scripts/build.sh "$arch"
+  build=build/$arch
 
   name=kelm-calc-$version-$arch
   stage=dist/$name

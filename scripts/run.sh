@@ -4,7 +4,7 @@ set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 scripts/setup.sh
-scripts/build.sh win64 -DKELM_BUILD_TESTS=OFF
+scripts/build.sh win64 --target=kelm-calc
 source scripts/wine-env.sh
 exe=build/win64/src/app/kelm-calc.exe
 if [[ -z "${DISPLAY:-}" ]]; then

@@ -23,10 +23,23 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # every later run, so the restriction holds from the prefix's first start on.
 export FONTCONFIG_FILE="$KELM_ROOT/scripts/fonts/no-system-fonts.conf"
 
-# A prefix made before wine32 was installed cannot run 32-bit programs, and wineboot does not
-# mend it: whether wine32 is there is part of the stamp.
+# Wine's 32-bit part runs where the kernel runs 32-bit code itself, or under qemu where
+# scripts/setup.sh registered it for a kernel with its IA-32 emulation off. Emulated, the
+# 32-bit programs are several times slower: their tests' waits get a factor.
+if ! /usr/lib/wine/wineserver32 --version >/dev/null 2>&1; then
+  export KELM_WINE32="not run: this machine runs no 32-bit code (Wine's wineserver32 does not start)"
+  export KELM_WINE32_WAIT_FACTOR=1
+elif [[ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]]; then
+  export KELM_WINE32=emulated KELM_WINE32_WAIT_FACTOR=5
+else
+  export KELM_WINE32=native KELM_WINE32_WAIT_FACTOR=1
+fi
+
+# A prefix made while wine32 was missing or could not run cannot run 32-bit programs, and
+# wineboot does not mend it: whether wine32 is there and runs is part of the stamp.
 kelm_prefix_stamp=$( { echo "dpi $KELM_DPI"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}";
-                       echo "wine32 $(dpkg-query -W -f='${Status} ${Version}' wine32:i386 2>/dev/null)"; } |
+                       echo "wine32 $(dpkg-query -W -f='${Status} ${Version}' wine32:i386 2>/dev/null)";
+                       echo "wine32 runs: $KELM_WINE32"; } |
                      sha256sum | cut -c1-64)
 if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-prefix.stamp" 2>/dev/null)" != "$kelm_prefix_stamp" ]]; then
   /usr/lib/wine/wineserver -k 2>/dev/null || true
@@ -43,10 +56,3 @@ if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-prefix.stamp" 2>
 fi
 unset kelm_font_files kelm_prefix kelm_prefix_stamp
 
-# Wine's 32-bit part needs a kernel that runs 32-bit code. Some virtual machines have that
-# switched off: there the 32-bit programs are built but cannot be run.
-if /usr/lib/wine/wineserver32 --version >/dev/null 2>&1; then
-  export KELM_WINE32=runs
-else
-  export KELM_WINE32="this machine runs no 32-bit code (Wine's wineserver32 does not start)"
-fi

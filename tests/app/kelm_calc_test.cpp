@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr DWORD kPatience = 30000;  // milliseconds; Wine starts processes slowly
+constexpr DWORD kPatience = 30000;  // native milliseconds; Wine starts processes slowly
 
 class KelmCalcTest : public ::testing::Test {
 protected:
@@ -77,10 +77,12 @@ TEST_F(KelmCalcTest, AboutShowsItsBoxOverTheDisabledWindow) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(about), BN_CLICKED),
                      reinterpret_cast<LPARAM>(about));
         BoxSearch search{GetWindowThreadProcessId(window, nullptr), nullptr};
-        for (DWORD waited = 0; !search.found && waited < kPatience; waited += 100) {
-            EnumThreadWindows(search.thread, &MatchBox, reinterpret_cast<LPARAM>(&search));
-            if (!search.found) Sleep(100);
-        }
+        program_.WaitUntil(
+            [&] {
+                EnumThreadWindows(search.thread, &MatchBox, reinterpret_cast<LPARAM>(&search));
+                return search.found != nullptr;
+            },
+            kPatience);
         ASSERT_NE(search.found, nullptr) << "showing " << time + 1;
         wchar_t caption[64] = {};
         GetWindowTextW(search.found, caption, 64);
@@ -88,9 +90,7 @@ TEST_F(KelmCalcTest, AboutShowsItsBoxOverTheDisabledWindow) {
         EXPECT_EQ(GetWindow(search.found, GW_OWNER), window);
         EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
         PostMessageW(search.found, WM_COMMAND, IDOK, 0);
-        for (DWORD waited = 0; !IsWindowEnabled(window) && waited < kPatience; waited += 100)
-            Sleep(100);
-        EXPECT_TRUE(IsWindowEnabled(window));
+        EXPECT_TRUE(program_.WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }, kPatience));
     }
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(ExitCode(), 0);

@@ -114,7 +114,7 @@ protected:
         HWND calc = FindByText(form, L"Button", "Расчет");
         ASSERT_NE(calc, nullptr);
         PickComboItem(FindByText(form, L"ComboBox", ""), kItem);
-        for (int tries = 0; tries < 500 && !IsWindowEnabled(calc); ++tries) Sleep(20);
+        program.WaitUntil([&] { return IsWindowEnabled(calc) != FALSE; }, 10000);
         ClickButton(calc);
         for (std::size_t slot = 0; slot < grids.size(); ++slot) {
             grids[slot] = FindByText(form, L"zelGrid", kFactoryNames[slot][0]);
@@ -197,16 +197,15 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG ch
     if (object == OBJID_CLIENT) heard.push_back({event, window, child});
 }
 
-// The test's messages bring the hook's calls: takes them until the event has come.
-bool Heard(DWORD event, HWND window, LONG child) {
-    for (int tries = 0; tries < 250; ++tries) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        for (const HeardEvent& e : heard)
-            if (e.Event == event && e.Window == window && e.Child == child) return true;
-        Sleep(20);
-    }
-    return false;
+// The test's messages bring the hook's calls: the wait takes them until the event has come.
+bool Heard(const RunningProgram& program, DWORD event, HWND window, LONG child) {
+    return program.WaitUntil(
+        [&] {
+            return std::any_of(heard.begin(), heard.end(), [&](const HeardEvent& e) {
+                return e.Event == event && e.Window == window && e.Child == child;
+            });
+        },
+        5000);
 }
 
 TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTheEditor) {
@@ -232,17 +231,17 @@ TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTh
     SendMessageW(grid, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     EXPECT_EQ(focus(), 1);
     SendMessageW(grid, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_TRUE(Heard(EVENT_OBJECT_FOCUS, grid, 4));
-    EXPECT_TRUE(Heard(EVENT_OBJECT_SELECTION, grid, 4));
+    EXPECT_TRUE(Heard(program, EVENT_OBJECT_FOCUS, grid, 4));
+    EXPECT_TRUE(Heard(program, EVENT_OBJECT_SELECTION, grid, 4));
     EXPECT_EQ(focus(), 4);
     EXPECT_NE(State(*table.Get(), 4) & STATE_SYSTEM_FOCUSED, 0);
     EXPECT_EQ(State(*table.Get(), 1) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED), 0);
     SendMessageW(grid, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_TRUE(Heard(EVENT_OBJECT_FOCUS, grid, 5));
+    EXPECT_TRUE(Heard(program, EVENT_OBJECT_FOCUS, grid, 5));
     EXPECT_EQ(Number([&](VARIANT* selection) { table->get_accSelection(selection); }), 5);
     // The last row is shown only in part: going there scrolls the first out of view.
     SendMessageW(grid, WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_TRUE(Heard(EVENT_OBJECT_FOCUS, grid, 8));
+    EXPECT_TRUE(Heard(program, EVENT_OBJECT_FOCUS, grid, 8));
     EXPECT_NE(State(*table.Get(), 2) & STATE_SYSTEM_OFFSCREEN, 0);
     EXPECT_EQ(State(*table.Get(), 8) & STATE_SYSTEM_OFFSCREEN, 0);
 
@@ -271,7 +270,7 @@ TEST_F(ReadCalculatorTest, ArrowKeysMoveTheFocusedCellAndItsDefaultActionOpensTh
     EXPECT_EQ(Read(*edit.Get(), &IAccessible::get_accName), "Цена покупки, строка 1");
     SendMessageW(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4321"));
     SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_TRUE(Heard(EVENT_OBJECT_VALUECHANGE, grid, 3));
+    EXPECT_TRUE(Heard(program, EVENT_OBJECT_VALUECHANGE, grid, 3));
     EXPECT_EQ(Read(*table.Get(), &IAccessible::get_accValue, 3), "4321");
     EXPECT_EQ(table->accDoDefaultAction(Child(1)), DISP_E_MEMBERNOTFOUND);
 

@@ -123,7 +123,7 @@ TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
         std::string name = ComboItemText(window.FactoryCombo, item);
         ASSERT_EQ(name, row.at("name")) << "item " << item;
         PickComboItem(window.FactoryCombo, item);
-        ASSERT_TRUE(WaitForText(window.MainFactoryName, name)) << "item " << item;
+        ASSERT_TRUE(program.WaitForText(window.MainFactoryName, name)) << "item " << item;
         ASSERT_TRUE(IsWindowEnabled(window.CalcButton));
         ClickButton(window.CalcButton);
         for (const ResultDescription& result : kChainResults)

@@ -1,5 +1,8 @@
 #include "program_driver.h"
 
+#include <algorithm>
+#include <cwchar>
+
 #include "base/cp1251.h"
 
 namespace {
@@ -26,6 +29,39 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+struct UnhookWinEventFree {
+    void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
+};
+using OwnedWinEventHook = OwnedHandle<HWINEVENTHOOK, UnhookWinEventFree>;
+
+// Its call is all it is for: the message that brings it ends the wait.
+void CALLBACK Wake(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {}
+
+JobProcess StartInJob(std::wstring commandLine, const wchar_t* workingFolder, STARTUPINFOW& startup,
+                      bool inheritHandles) {
+    JobProcess started;
+    started.Job.Reset(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!started.Job ||
+        !SetInformationJobObject(started.Job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+        return {};
+    // Suspended until it is in the job, so that nothing it starts escapes it.
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, inheritHandles, CREATE_SUSPENDED, nullptr,
+                        workingFolder, &startup, &process))
+        return {};
+    OwnedKernelHandle thread(process.hThread);
+    started.Process.Reset(process.hProcess);
+    started.Id = process.dwProcessId;
+    if (!AssignProcessToJobObject(started.Job.Get(), process.hProcess)) {
+        TerminateProcess(process.hProcess, 1);
+        return {};
+    }
+    ResumeThread(process.hThread);
+    return started;
+}
+
 }  // namespace
 
 std::wstring WindowsPath(std::string_view path) {
@@ -36,48 +72,71 @@ std::wstring WindowsPath(std::string_view path) {
     return result;
 }
 
+DWORD Patience(DWORD nativeMs) {
+    static const DWORD factor = [] {
+        wchar_t text[16] = {};
+        const DWORD length = GetEnvironmentVariableW(L"KELM_WAIT_FACTOR", text, 16);
+        const unsigned long value = length > 0 && length < 16 ? std::wcstoul(text, nullptr, 10) : 0;
+        return value > 0 ? static_cast<DWORD>(value) : DWORD{1};
+    }();
+    return nativeMs * factor;
+}
+
 RunningProgram::RunningProgram(const std::wstring& exe, const std::wstring& workingFolder,
                                const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingFolder.c_str(),
-                        &startup, &process_))
-        process_ = {};
+    program_ = StartInJob(std::move(commandLine), workingFolder.c_str(), startup, false);
 }
 
 RunningProgram::~RunningProgram() {
-    if (!process_.hProcess) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
+    program_.Job.Reset();
+    if (program_.Process) WaitForSingleObject(program_.Process.Get(), Patience(5000));
 }
 
 HWND RunningProgram::WaitForWindow(const wchar_t* className, DWORD timeoutMs) const {
-    if (!process_.hProcess) return nullptr;
-    const DWORD start = GetTickCount();
-    do {
-        WindowSearch search{process_.dwProcessId, className, nullptr};
-        EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.Found) return search.Found;
-        if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    WindowSearch search{program_.Id, className, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+            return search.Found != nullptr;
+        },
+        timeoutMs);
+    return search.Found;
 }
 
 std::optional<DWORD> RunningProgram::WaitForExit(DWORD timeoutMs) const {
-    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    if (!program_.Process || WaitForSingleObject(program_.Process.Get(), Patience(timeoutMs)) != WAIT_OBJECT_0)
+        return std::nullopt;
     DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
+    GetExitCodeProcess(program_.Process.Get(), &code);
     return code;
 }
 
-void RunningProgram::WaitIdle() const {
-    if (process_.hProcess) WaitForInputIdle(process_.hProcess, 5000);
+bool RunningProgram::WaitForText(HWND window, std::string_view text, DWORD timeoutMs) const {
+    return WaitUntil([&] { return TextOf(window) == text; }, timeoutMs);
+}
+
+bool RunningProgram::WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) const {
+    if (!program_.Process) return false;
+    // Any window event of the program wakes this thread to look again. Not every change
+    // raises one under Wine: without an event it looks again after a while all the same.
+    OwnedWinEventHook hook(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_VALUECHANGE, nullptr, &Wake,
+                                           program_.Id, 0, WINEVENT_OUTOFCONTEXT));
+    const DWORD start = GetTickCount(), limit = Patience(timeoutMs), recheck = Patience(100);
+    HANDLE process = program_.Process.Get();
+    for (;;) {
+        if (done()) return true;
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= limit) return false;
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, std::min(limit - waited, recheck), QS_ALLINPUT) ==
+            WAIT_OBJECT_0)
+            return done();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
 }
 
 std::string RunAndCapture(const std::wstring& exe, const std::wstring& arguments, DWORD& exitCode) {
@@ -85,30 +144,24 @@ std::string RunAndCapture(const std::wstring& exe, const std::wstring& arguments
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
+    OwnedKernelHandle reading(readEnd), writing(writeEnd);
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                                  &process);
-    CloseHandle(writeEnd);
+    JobProcess process = StartInJob(L"\"" + exe + L"\" " + arguments, nullptr, startup, true);
+    writing.Reset();  // the output ends when the program's copy of the pipe closes
     std::string output;
-    if (started) {
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) output.append(buffer, read);
-        WaitForSingleObject(process.hProcess, 20000);
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    CloseHandle(readEnd);
+    if (!process.Process) return output;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) output.append(buffer, read);
+    WaitForSingleObject(process.Process.Get(), Patience(20000));
+    GetExitCodeProcess(process.Process.Get(), &exitCode);
     return output;
 }
 
@@ -157,12 +210,3 @@ void PickComboItem(HWND combo, int index) {
 }
 
 void ClickButton(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-
-bool WaitForText(HWND window, std::string_view text, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        if (TextOf(window) == text) return true;
-        Sleep(20);
-    } while (GetTickCount() - start < timeoutMs);
-    return false;
-}

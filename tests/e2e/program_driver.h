@@ -1,10 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "toolkit/gdi_handles.h"
 
 // Drives a running program from outside its process, by window messages only, the way a
 // user's actions reach it.
@@ -12,6 +15,23 @@
 // A path of the build machine (CP1251 text, as the build gives it) as Windows sees it under
 // Wine (Z: is the root); unchanged on Windows.
 std::wstring WindowsPath(std::string_view path);
+
+// How many times the native time a wait may take: the harness sets KELM_WAIT_FACTOR where
+// the programs run under emulation.
+DWORD Patience(DWORD nativeMs);
+
+struct KernelHandleFree {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using OwnedKernelHandle = OwnedHandle<HANDLE, KernelHandleFree>;
+
+// A process started inside a job of its own: closing the job ends the process and all it
+// started, so nothing a test starts outlives the test, whether it passes or fails.
+struct JobProcess {
+    OwnedKernelHandle Job;
+    OwnedKernelHandle Process;
+    DWORD Id = 0;
+};
 
 class RunningProgram {
 public:
@@ -21,16 +41,19 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
-    bool Started() const { return process_.hProcess != nullptr; }
+    bool Started() const { return static_cast<bool>(program_.Process); }
     // The first visible top-level window of the program with this class, or null.
     HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 20000) const;
     // The program's exit code, or nothing when it still runs after the timeout.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 20000) const;
-    // Waits until the program has handled everything queued so far.
-    void WaitIdle() const;
+    // Waits until the window's text is the given one; false after the timeout.
+    bool WaitForText(HWND window, std::string_view text, DWORD timeoutMs = 10000) const;
+    // Waits until done() holds or the program ends; false after the timeout. Timeouts are
+    // native times, stretched by Patience.
+    bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) const;
 
 private:
-    PROCESS_INFORMATION process_{};
+    JobProcess program_;
 };
 
 // Runs a console program to its end and returns what it wrote to its standard output.
@@ -48,5 +71,3 @@ RECT RectInParent(HWND window);
 // What a user's pick of item index in a drop-down list sends.
 void PickComboItem(HWND combo, int index);
 void ClickButton(HWND button);
-// Waits until the window's text is the given one; false after the timeout.
-bool WaitForText(HWND window, std::string_view text, DWORD timeoutMs = 10000);

@@ -135,14 +135,14 @@ int ComboCount(HWND form) {
 
 // Picks the list item, presses "Расчет" and compares the seven results with what the
 // chain arithmetic gives for the same tables.
-void ExpectTheWindowCalculatesAsTheArithmetic(HWND form, const Catalogue& tables, int item) {
+void ExpectTheWindowCalculatesAsTheArithmetic(const RunningProgram& program, HWND form, const Catalogue& tables,
+                                              int item) {
     HWND resultsGroup = ChildAt(form, L"Button", 376, 12);
     ASSERT_NE(resultsGroup, nullptr);
     PickComboItem(ChildAt(form, L"ComboBox", 6, 30), item);
     HWND calc = FindByText(resultsGroup, L"Button", "Расчет");
     ASSERT_NE(calc, nullptr);
-    for (int i = 0; i < 200 && !IsWindowEnabled(calc); ++i) Sleep(20);
-    ASSERT_TRUE(IsWindowEnabled(calc));
+    ASSERT_TRUE(program.WaitUntil([&] { return IsWindowEnabled(calc) != FALSE; }, 4000));
     ClickButton(calc);
 
     ChainModel model;
@@ -199,7 +199,7 @@ TEST(StartupTables, CutStationLineIsToldThenEveryChainIsOfferedAndCalculates) {
     HWND form = program.WaitForWindow(L"Form");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(ComboCount(form), 96);
-    ExpectTheWindowCalculatesAsTheArithmetic(form, checked.Tables, 5);
+    ExpectTheWindowCalculatesAsTheArithmetic(program, form, checked.Tables, 5);
     PostMessageW(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
@@ -219,7 +219,7 @@ TEST(StartupTables, AnOddChainIsNoReasonForAMessageAndKelmChainsNamesIt) {
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(program.WaitForWindow(L"#32770", 0), nullptr);
     EXPECT_EQ(ComboCount(form), 96);
-    ExpectTheWindowCalculatesAsTheArithmetic(form, checked.Tables, 5);
+    ExpectTheWindowCalculatesAsTheArithmetic(program, form, checked.Tables, 5);
     PostMessageW(form, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 
