@@ -52,7 +52,7 @@ std::optional<PricePlace> PlaceOf(std::string_view text) {
 
 std::string PlaceName(PricePlace place) {
     std::string name = std::to_string(place.Slot);
-    if (place.Row >= 0) name += "." + std::to_string(place.Row + 1);
+    if (place.Row >= 0) name.append(".").append(std::to_string(place.Row + 1));
     return name;
 }
 
@@ -155,11 +155,11 @@ std::string PlanText(const PagePlan& plan) {
     if (plan.Manual) text += "&manual=1";
     std::string off;
     for (FactorySlot slot : {kSupport1, kSupport2, kSupport3})
-        if (plan.Out[slot]) off += (off.empty() ? "" : ",") + std::to_string(slot);
+        if (plan.Out[slot]) off.append(off.empty() ? "" : ",").append(std::to_string(slot));
     if (!off.empty()) text += "&off=" + off;
     std::string typed;
     for (const auto& [place, price] : plan.Typed)
-        typed += (typed.empty() ? "" : ",") + PlaceName(place) + ":" + PriceInLink(price);
+        typed.append(typed.empty() ? "" : ",").append(PlaceName(place)).append(":").append(PriceInLink(price));
     if (!typed.empty()) text += "&p=" + typed;
     return text;
 }

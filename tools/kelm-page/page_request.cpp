@@ -20,8 +20,9 @@ std::string TypedDigits(std::string_view text) {
 // "F.sale" or "F.R.price" as the place it names.
 std::optional<PricePlace> TypedPlace(std::string_view key) {
     for (PricePlace place : AllPlaces()) {
-        std::string name = std::to_string(place.Slot) +
-                           (place.Row < 0 ? std::string(".sale") : "." + std::to_string(place.Row + 1) + ".price");
+        std::string name = std::to_string(place.Slot);
+        if (place.Row < 0) name += ".sale";
+        else name.append(".").append(std::to_string(place.Row + 1)).append(".price");
         if (key == name) return place;
     }
     return std::nullopt;
