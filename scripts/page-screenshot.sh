@@ -6,7 +6,7 @@ set -euo pipefail
 KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 out=$(realpath -m "${1:-docs/page.png}")
-fragment=${2:-item=85&res=avg&prod=max&off=3&p=0.1:40}
+fragment=${2:-item=85&res=avg&prod=max&off=3&p=0:47000,0.1:40}
 scripts/setup.sh
 scripts/build.sh native >/dev/null
 work=$(mktemp -d)
