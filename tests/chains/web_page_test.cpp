@@ -33,7 +33,7 @@ TEST_F(ToolTest, ThePageHoldsTheTablesTheCoreAndEveryPlaceTheCoreFillsIn) {
     ASSERT_EQ(run.ExitCode, kExitOk) << run.Output.Err;
     std::string html = FileText(std::filesystem::u8path(page));
     EXPECT_LE(html.size(), 400u * 1024);
-    for (const char* mark : {"@STYLE@", "@FACTORIES@", "@RESULTS@", "@SCRIPT@", "@MODULE@", "@WARES@", "@STATIONS@"})
+    for (const char* mark : {"@STYLE@", "@FACTORIES@", "@RESULTS@", "@CORE@", "@SCRIPT@", "@MODULE@", "@WARES@", "@STATIONS@"})
         EXPECT_EQ(html.find(mark), std::string::npos) << mark;
     EXPECT_EQ(Count(html, "<fieldset data-key="), 4u);
     EXPECT_EQ(Count(html, "data-result="), 7u);

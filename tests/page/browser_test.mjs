@@ -65,7 +65,7 @@ try {
   await send("Network.enable");
   const link = "item=32&res=max&prod=min&manual=1&off=3&p=0:9000,0.1:3";
   await send("Page.navigate", { url: `file://${page}#${link}` });
-  await until(`!document.getElementById("page").hidden`);
+  await until(`document.getElementById("page")?.hidden === false`);
 
   // The link's plan, with the results the window shows for it.
   assert.equal(await fragment(), link);

@@ -1,31 +1,13 @@
-// The page's core for the tests: the WebAssembly module in Node.js, and its native build
-// (page_driver) answering the same requests.
+// The page's core for the tests: the WebAssembly module in Node.js, through the page's own
+// script, and its native build (page_driver) answering the same requests.
 import { spawnSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 
+// page_core.js is a script of the page; here it is made a function and run as the page does.
 export async function wasmCore(modulePath) {
-  const unsupported = () => 52;
-  const { instance } = await WebAssembly.instantiate(readFileSync(modulePath), {
-    wasi_snapshot_preview1: { fd_close: unsupported, fd_seek: unsupported, fd_write: unsupported },
-  });
-  const core = instance.exports;
-  core._initialize();
-  const ask = (call, parts, ...args) => {
-    let at = core.kelm_input(parts.reduce((size, part) => size + part.length, 0));
-    for (const part of parts) {
-      new Uint8Array(core.memory.buffer, at, part.length).set(part);
-      at += part.length;
-    }
-    const answer = call(...args), memory = new Uint8Array(core.memory.buffer);
-    return new TextDecoder().decode(memory.subarray(answer, memory.indexOf(0, answer)));
-  };
-  return {
-    load: (wares, stations) => ask(core.kelm_load_tables, [wares, stations], wares.length, stations.length),
-    request: text => {
-      const bytes = new TextEncoder().encode(text);
-      return ask(core.kelm_request, [bytes], bytes.length);
-    },
-  };
+  const source = readFileSync(new URL("../../tools/kelm-page/page_core.js", import.meta.url), "utf8");
+  const startCore = new Function(`${source}\nreturn startCore;`)();
+  return startCore(readFileSync(modulePath));
 }
 
 // The factory list and the answers of the native build to `requests`.

@@ -78,6 +78,7 @@ std::string WebPage(std::string_view waresBytes, std::string_view stationsBytes)
     Fill(page, "STYLE", std::string(kPageStyle));
     Fill(page, "FACTORIES", Cp1251ToUtf8(blocks));
     Fill(page, "RESULTS", Cp1251ToUtf8(ResultList()));
+    Fill(page, "CORE", std::string(kPageCore));
     Fill(page, "SCRIPT", std::string(kPageScript));
     Fill(page, "STATIONS", Base64(stationsBytes));
     Fill(page, "WARES", Base64(waresBytes));

@@ -1,28 +1,9 @@
-"use strict";
-// The page moves texts only: the core (the calculator's C++ compiled to WebAssembly) keeps the
-// plan in the link and does every calculation; its answers go into the elements named by
-// their data-key.
+// The page moves texts only: the core (page_core.js) keeps the plan in the link and does every
+// calculation; its answers go into the elements named by their data-key.
 (async () => {
   const $ = id => document.getElementById(id);
   const bytesOf = id => Uint8Array.from(atob($(id).textContent.trim()), c => c.charCodeAt(0));
-  // The core opens no file; the three system calls it is linked with answer "not supported".
-  const unsupported = () => 52;
-  const { instance } = await WebAssembly.instantiate(bytesOf("core"), {
-    wasi_snapshot_preview1: { fd_close: unsupported, fd_seek: unsupported, fd_write: unsupported },
-  });
-  const core = instance.exports;
-  core._initialize();
-
-  // Puts the parts one after another into the core's input, calls it, reads its answer.
-  function ask(call, parts, ...args) {
-    let at = core.kelm_input(parts.reduce((size, part) => size + part.length, 0));
-    for (const part of parts) {
-      new Uint8Array(core.memory.buffer, at, part.length).set(part);
-      at += part.length;
-    }
-    const answer = call(...args), memory = new Uint8Array(core.memory.buffer);
-    return new TextDecoder().decode(memory.subarray(answer, memory.indexOf(0, answer)));
-  }
+  const core = await startCore(bytesOf("core"));
 
   function put(element, state, text) {
     element.hidden = state.includes("h");
@@ -37,8 +18,7 @@
   }
 
   function act(action) {
-    const request = new TextEncoder().encode(location.hash.slice(1) + (action ? "\n" + action : ""));
-    const [fragment, ...lines] = ask(core.kelm_request, [request], request.length).split("\n");
+    const [fragment, ...lines] = core.request(location.hash.slice(1) + (action ? "\n" + action : "")).split("\n");
     for (const line of lines) {
       const [key, state, text] = line.split("\t");
       document.querySelectorAll(`[data-key="${key}"]`).forEach(element => put(element, state, text));
@@ -47,8 +27,7 @@
   }
 
   const wares = bytesOf("wares"), stations = bytesOf("stations");
-  const factories = ask(core.kelm_load_tables, [wares, stations], wares.length, stations.length)
-    .split("\n").filter(Boolean).map(line => line.split("\t"));
+  const factories = core.load(wares, stations).split("\n").filter(Boolean).map(line => line.split("\t"));
   const picker = $("factory"), find = $("find");
   function listFactories() {
     const part = find.value.trim().toLocaleLowerCase("ru"), chosen = new URLSearchParams(location.hash.slice(1)).get("item");
