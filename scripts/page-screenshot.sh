@@ -13,6 +13,6 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 build/native/tools/kelm-chains/kelm-chains page --tables tables --output "$work/kelm-calc.html"
 chromium --headless --no-sandbox --disable-gpu --disable-background-networking --disable-component-update \
-  --no-first-run --disable-sync --user-data-dir="$work/profile" --hide-scrollbars --window-size=1200,1240 \
+  --no-first-run --disable-sync --user-data-dir="$work/profile" --hide-scrollbars --window-size=1200,1480 \
   --screenshot="$out" "file://$work/kelm-calc.html#$fragment" 2>/dev/null
 echo "$out"
