@@ -10,53 +10,44 @@ void XLGridData::InitCell(GridCell& cell) {
     cell.VAlign = defaults_.VAlign;
 }
 
-void XLGridData::AddCol() {
-    cols_.Captions.Add("");
-    cols_.Sizes.push_back(cols_.DefaultSize);
-    for (auto& row : cells_) {
-        row.push_back(host_.NewCell());
-        InitCell(*row.back());
-    }
-    ++cols_.Count;
+void XLGridData::AddCell(std::vector<std::unique_ptr<GridCell>>& row) {
+    row.push_back(host_.NewCell());
+    InitCell(*row.back());
 }
 
-void XLGridData::AddRow() {
-    rows_.Captions.Add("");
-    rows_.Sizes.push_back(rows_.DefaultSize);
-    auto& row = cells_.emplace_back();
-    for (int col = 0; col < cols_.Count; ++col) {
-        row.push_back(host_.NewCell());
-        InitCell(*row.back());
+// Cells are kept row by row: a column is a cell more in every row, a row a new vector.
+void XLGridData::AddLine(Axis axis) {
+    GridAxis& along = Along(axis);
+    along.Captions.Add("");
+    along.Sizes.push_back(along.DefaultSize);
+    if (axis == Axis::Cols) {
+        for (auto& row : cells_) AddCell(row);
+    } else {
+        auto& row = cells_.emplace_back();
+        for (int col = 0; col < cols_.Count; ++col) AddCell(row);
     }
-    ++rows_.Count;
+    ++along.Count;
 }
 
-void XLGridData::SetColCount(std::uint16_t count) {
-    host_.EndEdit(true, true);
-    UpdateScope update(host_);
-    curCell_.Col = std::min(curCell_.Col, std::max(0, count - 1));
-    while (cols_.Count < count) AddCol();
-    while (cols_.Count > count) {
-        --cols_.Count;
-        cols_.Captions.DeleteLine(cols_.Count);
-        cols_.Sizes.pop_back();
+void XLGridData::RemoveLastLine(Axis axis) {
+    GridAxis& along = Along(axis);
+    --along.Count;
+    along.Captions.DeleteLine(along.Count);
+    along.Sizes.pop_back();
+    if (axis == Axis::Cols) {
         for (auto& row : cells_) row.pop_back();
-    }
-    ClipToCounts();
-    UpdateScrollBars();
-}
-
-void XLGridData::SetRowCount(std::uint16_t count) {
-    host_.EndEdit(true, true);
-    UpdateScope update(host_);
-    curCell_.Row = std::min(curCell_.Row, std::max(0, count - 1));
-    while (rows_.Count < count) AddRow();
-    while (rows_.Count > count) {
-        --rows_.Count;
-        rows_.Captions.DeleteLine(rows_.Count);
-        rows_.Sizes.pop_back();
+    } else {
         cells_.pop_back();
     }
+}
+
+void XLGridData::SetCount(Axis axis, std::uint16_t count) {
+    host_.EndEdit(true, true);
+    UpdateScope update(host_);
+    int& current = IndexOn(curCell_, axis);
+    current = std::min(current, std::max(0, count - 1));
+    while (Along(axis).Count < count) AddLine(axis);
+    while (Along(axis).Count > count) RemoveLastLine(axis);
     ClipToCounts();
     UpdateScrollBars();
 }

@@ -54,8 +54,8 @@ public:
     // from the end. An open edit is stored first, so it never lands in another cell.
     std::uint16_t ColCount() const { return cols_.Count; }
     std::uint16_t RowCount() const { return rows_.Count; }
-    void SetColCount(std::uint16_t count);
-    void SetRowCount(std::uint16_t count);
+    void SetColCount(std::uint16_t count) { SetCount(Axis::Cols, count); }
+    void SetRowCount(std::uint16_t count) { SetCount(Axis::Rows, count); }
     LayoutPx ColWidth(int col) const { return Size(Axis::Cols, col); }  // 0 out of range
     LayoutPx RowHeight(int row) const { return Size(Axis::Rows, row); }
     void SetColWidths(std::span<const LayoutPx> widths);
@@ -69,9 +69,10 @@ public:
 
     // Captions.
     void SetColCaption(int col, std::string_view text) { SetCaption(Axis::Cols, col, text); }
-    std::string GetColCaption(int col) const { return std::string(cols_.Captions.Line(col)); }
+    std::string GetColCaption(int col) const { return std::string(Caption(Axis::Cols, col)); }
     void SetRowCaption(int row, std::string_view text) { SetCaption(Axis::Rows, row, text); }
-    std::string GetRowCaption(int row) const { return std::string(rows_.Captions.Line(row)); }
+    std::string GetRowCaption(int row) const { return std::string(Caption(Axis::Rows, row)); }
+    std::string_view Caption(Axis axis, int index) const { return Along(axis).Captions.Line(index); }
     LayoutPx RowHeaderWidth() const { return cols_.HeaderSize; }
     LayoutPx ColHeaderHeight() const { return rows_.HeaderSize; }
     void SetRowHeaderWidth(LayoutPx width) { SetHeaderSize(Axis::Cols, width); }
@@ -170,8 +171,11 @@ private:
     void SetSize(Axis axis, int index, LayoutPx size);
     void SetHeaderSize(Axis axis, LayoutPx size);
     void SetCaption(Axis axis, int index, std::string_view text);
-    void AddCol();
-    void AddRow();
+    void SetCount(Axis axis, std::uint16_t count);
+    // One more column (row) at the end, with new cells; the last one and its cells freed.
+    void AddLine(Axis axis);
+    void RemoveLastLine(Axis axis);
+    void AddCell(std::vector<std::unique_ptr<GridCell>>& row);
     void InitCell(GridCell& cell);
     void ClipToCounts();
     // Runs action on every cell of a range that lies inside the grid.

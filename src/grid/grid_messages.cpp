@@ -13,9 +13,6 @@ bool KeyHeld(int key) { return GetKeyState(key) < 0; }
 bool XLGrid::HandleMessage(Control&, const Message& message, LRESULT& result) {
     const DevicePoint point{DevicePx(GET_X_LPARAM(message.LParam)), DevicePx(GET_Y_LPARAM(message.LParam))};
     switch (message.Id) {
-    case WM_SIZE:
-        UpdateScrollBars();
-        return false;
     case WM_PAINT:
         if (updateCount_ > 0) return false;
         if (message.WParam) {

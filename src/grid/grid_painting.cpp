@@ -1,6 +1,7 @@
 #include "grid/grid_layout.h"
 #include "grid/xl_grid.h"
 #include "toolkit/colour.h"
+#include "toolkit/device_rect.h"
 #include "toolkit/gdi_handles.h"
 
 namespace {
@@ -9,8 +10,6 @@ namespace {
 constexpr UINT kHAlignFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 constexpr UINT kVAlignFlags[] = {DT_TOP, DT_BOTTOM, DT_VCENTER};
 constexpr LayoutPx kFramePenWidth(5);
-
-RECT ToRect(const DeviceRect& r) { return {r.Left.Value, r.Top.Value, r.Right().Value, r.Bottom().Value}; }
 
 UINT TextFormat(const XLGridCell& cell) {
     auto h = static_cast<std::size_t>(cell.HAlign), v = static_cast<std::size_t>(cell.VAlign);
@@ -129,20 +128,17 @@ void XLGrid::PaintHeaders(Canvas& canvas) {
     canvas.SetFont(headerFont_, Scale());
     const GridRect cells = PaintedCells(*this);
     const GridPoint cur = GetCurCell();
-    if (headerHeight > 0_dpx) {
-        DevicePx x = headerWidth;
-        for (int col = cells.Left; col <= cells.Right; ++col) {
-            const DeviceRect rect{x, 0_dpx, DeviceSize(Axis::Cols, col), headerHeight};
-            x = rect.Right();
-            PaintHeader(canvas, rect, GetColCaption(col), col == cur.Col, col, -1);
-        }
-    }
-    if (headerWidth > 0_dpx) {
-        DevicePx y = headerHeight;
-        for (int row = cells.Top; row <= cells.Bottom; ++row) {
-            const DeviceRect rect{0_dpx, y, headerWidth, DeviceSize(Axis::Rows, row)};
-            y = rect.Bottom();
-            PaintHeader(canvas, rect, GetRowCaption(row), row == cur.Row, -1, row);
+    // The captions of the columns along the top strip, then the rows' down the left one.
+    for (Axis axis : kAxes) {
+        const DevicePx depth = DeviceHeaderSize(Across(axis));
+        if (depth <= 0_dpx) continue;
+        DevicePx at = DeviceHeaderSize(axis);
+        for (int index = FirstOn(cells, axis); index <= LastOn(cells, axis); ++index) {
+            const DevicePx size = DeviceSize(axis, index);
+            const DeviceRect rect = axis == Axis::Cols ? DeviceRect{at, 0_dpx, size, depth} : DeviceRect{0_dpx, at, depth, size};
+            at += size;
+            const GridPoint header = CellAt(axis, index, -1);
+            PaintHeader(canvas, rect, Caption(axis, index), IndexOn(cur, axis) == index, header.Col, header.Row);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "grid/xl_grid.h"
 #include "toolkit/accessibility.h"
 #include "toolkit/child_enumerator.h"
+#include "toolkit/device_rect.h"
 
 namespace {
 
@@ -15,8 +16,7 @@ constexpr const char* kEditAction = "Изменить";
 
 // The cell's rectangle in the grid's client pixels: the one place that asks the geometry.
 RECT CellOnClient(const XLGrid& grid, GridPoint cell) {
-    const DeviceRect r = grid.CellRect(cell.Col, cell.Row);
-    return {r.Left.Value, r.Top.Value, r.Right().Value, r.Bottom().Value};
+    return ToRect(grid.CellRect(cell.Col, cell.Row));
 }
 
 // A cell scrolled out of view leaves the part of the client area below the captions and

@@ -35,6 +35,7 @@ XLGrid& NewXLGrid(Control& parent, const XLGridArgs& args) {
     grid.SetOptions(args.Options);
     grid.SetHighlightSelection(args.HighlightSelection);
     grid.SetCurCell({0, 0});
+    control.OnResize = MakeEvent<&XLGrid::Resized>(grid);
     control.OnScaleChange = MakeEvent<&XLGrid::ScaleChanged>(grid);
     control.AddMessageFilter(MakeMessageFilter<&XLGrid::HandleMessage>(grid));
     return grid;
@@ -63,6 +64,8 @@ void XLGrid::ControlFontChanged(Font& font) {
     for (int row = 0; row < RowCount(); ++row)
         for (int col = 0; col < ColCount(); ++col) Cell(col, row)->Font.Assign(font);
 }
+
+void XLGrid::Resized(Control&) { UpdateScrollBars(); }
 
 void XLGrid::ScaleChanged(Control&) {
     UpdateScope update(*this);

@@ -102,7 +102,8 @@ private:
     void KeyDown(int key);
     void ControlFontChanged(Font& font);
     void HeaderFontChanged(Font& font);
-    // An open edit is stored, and the scroll bars follow the new sizes.
+    // An open edit is stored, and the scroll bars follow the new size or scale.
+    void Resized(Control& control);
     void ScaleChanged(Control& control);
 
     void EditorKeyDown(Control& editor, int key);

@@ -8,7 +8,6 @@
 #include "base/cp1251.h"
 #include "toolkit/application.h"
 #include "toolkit/failure.h"
-#include "toolkit/form.h"
 
 namespace {
 
@@ -16,9 +15,14 @@ HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace
 
-Control::Control(Control* parent) : parent_(parent) {
+Control::Control(Control& parent) : parent_(&parent), context_(parent.context_) {
     font_.OnOwnerChange = MakeEvent<&Control::FontChanged>(*this);
-    if (parent) font_.Assign(parent->font_);
+    font_.Assign(parent.font_);
+}
+
+Control::Control(std::unique_ptr<WindowContext> context)
+    : parent_(nullptr), ownContext_(std::move(context)), context_(*ownContext_) {
+    font_.OnOwnerChange = MakeEvent<&Control::FontChanged>(*this);
 }
 
 Control::~Control() { Destroy(); }
@@ -62,8 +66,7 @@ void Control::CreateWindowFor(const WindowClass& windowClass, const ControlArgs&
             window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle(Scale())), FALSE);
-    if (parent_ && TakesFirstFocus())
-        if (auto* form = dynamic_cast<Form*>(&TopLevel())) form->OfferFirstFocus(*this);
+    if (parent_ && TakesFirstFocus()) context_.OfferFirstFocus(*this);
 }
 
 void Control::Bind(HWND window) {
@@ -95,13 +98,6 @@ Control* Control::FindDescendant(HWND window) {
     for (const auto& child : children_)
         if (Control* found = child->FindDescendant(window)) return found;
     return nullptr;
-}
-
-DpiScale Control::Scale() const {
-    const Control* control = this;
-    while (control->parent_) control = control->parent_;
-    auto* form = dynamic_cast<const Form*>(control);
-    return form ? form->scale_ : DpiScale();
 }
 
 Control& Control::TopLevel() {
@@ -203,8 +199,7 @@ bool Control::Forward(const Message& message, LRESULT& result) {
 bool Control::HandleOwnMessage(const Message& message, LRESULT&) {
     switch (message.Id) {
     case WM_SETFOCUS:
-        if (parent_)
-            if (auto* form = dynamic_cast<Form*>(&TopLevel())) form->RememberFocus(*this);
+        if (parent_) context_.RememberFocus(*this);
         return false;
     case WM_KEYDOWN:
         OnKeyDown(*this, static_cast<int>(message.WParam));
@@ -227,12 +222,10 @@ bool Control::HandleOwnMessage(const Message& message, LRESULT&) {
 }
 
 void Control::RelayToTooltip(const Message& message) {
-    if (auto* form = dynamic_cast<Form*>(&TopLevel())) {
-        const DWORD position = GetMessagePos();
-        MSG relayed{message.Window, message.Id, message.WParam, message.LParam, GetMessageTime(),
-                    {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
-        form->Tooltip().Relay(*this, relayed);
-    }
+    const DWORD position = GetMessagePos();
+    MSG relayed{message.Window, message.Id, message.WParam, message.LParam, GetMessageTime(),
+                {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
+    context_.Tooltip().Relay(*this, relayed);
 }
 
 bool Control::EraseWithOwnColour(const Message& message, LRESULT& result) {
@@ -273,8 +266,7 @@ void Control::FontChanged(Font&) {
 Control& Control::SetText(std::string_view text) {
     WindowView::SetText(text);
     FitToText();
-    if (captionCut_)
-        if (auto* form = dynamic_cast<Form*>(&TopLevel())) form->Tooltip().Forget(*this);
+    if (captionCut_) context_.Tooltip().Forget(*this);
     return *this;
 }
 

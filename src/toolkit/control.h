@@ -12,6 +12,7 @@
 #include "toolkit/event.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi_handles.h"
+#include "toolkit/window_context.h"
 #include "toolkit/window_view.h"
 
 // Something that lives as long as a control: freed after the control's OnDestroy, in the
@@ -123,8 +124,8 @@ public:
     // Whether a caption that gives way is cut short now.
     bool IsCaptionCut() const { return captionCut_; }
 
-    // The scale of the display the top-level window is on: the one the top-level form holds.
-    DpiScale Scale() const;
+    // The scale of the display the top-level window is on.
+    DpiScale Scale() const { return context_.Scale(); }
 
     Font& GetFont() { return font_; }
     std::uint32_t Color() const { return colour_; }
@@ -144,7 +145,9 @@ public:
     Event<Control&, int> OnKeyDown;  // the virtual key code
 
 protected:
-    explicit Control(Control* parent);
+    explicit Control(Control& parent);
+    // A top-level window: it keeps the context its controls share.
+    explicit Control(std::unique_ptr<WindowContext> context);
 
     // Adds child to parent's children; the kinds' Create functions make their objects so.
     template <class Kind>
@@ -163,6 +166,7 @@ protected:
     // Registers a window class of the toolkit's own, once, with the toolkit's procedure.
     static void RegisterOwnClass(const wchar_t* name, UINT classStyle, HICON icon = nullptr);
     Control& TopLevel();
+    WindowContext& Context() const { return context_; }
     LRESULT DefaultProcessing(const Message& message);
     // Sets dc to the control's text and background colours and gives its background brush.
     LRESULT AnswerColourRequest(HDC dc);
@@ -183,13 +187,13 @@ protected:
     // The scale changed; the kind redoes what it derived from it. Called once per change.
     virtual void ScaleChanged() {}
     // The top-level window's device context for measuring texts.
-    HDC MeasuringDc();
+    HDC MeasuringDc() { return context_.MeasuringDc(); }
     // Whether the window's first focus may go here: a tab stop that takes the focus.
     virtual bool TakesFirstFocus() const { return (Style() & WS_TABSTOP) != 0; }
 
     // The layout step for this control: its natural place, sized to its text and cut to
     // the give-way room.
-    void FitToText();
+    virtual void FitToText();
     // One layout pass over the children (those that give way after the others), then theirs.
     void LayOutChildren();
     void FitGiveWayChildren();
@@ -207,14 +211,18 @@ private:
     void FontChanged(Font& font);
     // New system colours, settings or theme: what was made of the old colours goes.
     void TakeNewColours(const Message& message);
-    // Takes the new scale: the font and the kind's own, then the children's.
-    void TakeScale();
+    // A change of scale, in its steps: the fonts of the whole tree, then (after the layout
+    // pass) what each kind derived from the scale.
+    void TakeScaledFont();
+    void TellScaleChanged();
     DeviceRect NaturalPlace(std::string_view text);
     DevicePx RoomToTheRight(const DeviceRect& place) const;
     void ApplyDevicePlace(const DeviceRect& place);
     void RelayToTooltip(const Message& message);
 
     Control* parent_;
+    std::unique_ptr<WindowContext> ownContext_;  // a top-level window's
+    WindowContext& context_;
     int id_ = 0;
     WNDPROC standardProc_ = nullptr;  // a subclassed standard control's own procedure
     bool suppressed_ = false;  // being destroyed: events and filters no longer run

@@ -2,8 +2,6 @@
 // it, and the passes that follow a change of text, place or scale.
 #include "toolkit/control.h"
 
-#include "toolkit/form.h"
-
 Control& Control::SetPlace(const LayoutRect& place) {
     layout_ = place;
     hostPlace_.reset();
@@ -45,9 +43,8 @@ DevicePx Control::RoomToTheRight(const DeviceRect& place) const {
     return room;
 }
 
-// A top-level window keeps the place its form gives it.
 void Control::FitToText() {
-    if (!window_ || !parent_) return;
+    if (!window_) return;
     DeviceRect place = NaturalPlace(Text());
     bool cut = false;
     if (givesWay_ && parent_) {
@@ -59,7 +56,7 @@ void Control::FitToText() {
     if (cut != captionCut_) {
         captionCut_ = cut;
         CaptionCutChanged();
-        if (auto* form = dynamic_cast<Form*>(&TopLevel()); form && !cut) form->Tooltip().Forget(*this);
+        if (!cut) context_.Tooltip().Forget(*this);
     }
 }
 
@@ -82,13 +79,12 @@ void Control::FitGiveWayChildren() {
         if (child->givesWay_) child->FitToText();
 }
 
-void Control::TakeScale() {
+void Control::TakeScaledFont() {
     if (window_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle(Scale())), TRUE);
-    ScaleChanged();
-    for (auto& child : children_) child->TakeScale();
+    for (auto& child : children_) child->TakeScaledFont();
 }
 
-HDC Control::MeasuringDc() {
-    if (auto* form = dynamic_cast<Form*>(&TopLevel())) return form->MeasuringDc();
-    return nullptr;
+void Control::TellScaleChanged() {
+    ScaleChanged();
+    for (auto& child : children_) child->TellScaleChanged();
 }

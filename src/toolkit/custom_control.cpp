@@ -9,6 +9,12 @@ CustomControl& CustomControl::Create(Control& parent, const CustomControlArgs& a
     return control;
 }
 
+bool CustomControl::HandleOwnMessage(const Message& message, LRESULT& result) {
+    // A change of scale resizes the window on its way: OnScaleChange covers that.
+    if (message.Id == WM_SIZE && !Context().Rescaling()) OnResize(*this);
+    return Control::HandleOwnMessage(message, result);
+}
+
 void CustomControl::SetScrollBar(int bar, const ScrollRange& range) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;

@@ -28,10 +28,14 @@ public:
         if (window_ && GetCapture() == window_) ReleaseCapture();
     }
 
-    // The scale changed: once per change, whatever messages the platform also sends.
+    // The client area changed size, other than by a change of scale.
+    Event<Control&> OnResize;
+    // The scale changed: once per change, after every control has its new place, whatever
+    // messages the platform also sends.
     Event<Control&> OnScaleChange;
 
 private:
-    explicit CustomControl(Control& parent) : Control(&parent) {}
+    explicit CustomControl(Control& parent) : Control(parent) {}
+    bool HandleOwnMessage(const Message& message, LRESULT& result) override;
     void ScaleChanged() override { OnScaleChange(*this); }
 };

@@ -18,6 +18,6 @@ public:
     Event<Control&> OnLeave;   // the box lost the focus
 
 private:
-    explicit EditBox(Control& parent) : Control(&parent) {}
+    explicit EditBox(Control& parent) : Control(parent) {}
     void HandleNotification(int code) override;
 };

@@ -7,7 +7,7 @@ namespace {
 
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
-constexpr LayoutRect kDefaultPlace = MakeLayoutRect(0, 0, 400, 300);
+constexpr LayoutPx kDefaultClientWidth = 400_lpx, kDefaultClientHeight = 300_lpx;
 
 RECT WindowRect(HWND window) {
     RECT rect{};
@@ -19,46 +19,44 @@ RECT WindowRect(HWND window) {
 
 std::unique_ptr<Form> Form::Create(const FormArgs& args) {
     const DWORD style = args.Maximizable ? kFormStyle : kFormStyle & ~DWORD{WS_MAXIMIZEBOX};
-    ControlArgs common{kDefaultPlace};
     const bool sized = args.ClientWidth > 0_lpx && args.ClientHeight > 0_lpx;
-    if (sized) {
-        // At 96 DPI, where layout and device pixels agree; the scale follows at once.
-        RECT outer{0, 0, args.ClientWidth.Value, args.ClientHeight.Value};
-        AdjustWindowRectEx(&outer, style, FALSE, kFormExStyle);
-        common.Place = MakeLayoutRect(0, 0, outer.right - outer.left, outer.bottom - outer.top);
-    }
+    ControlArgs common{{0_lpx, 0_lpx, sized ? args.ClientWidth : kDefaultClientWidth,
+                        sized ? args.ClientHeight : kDefaultClientHeight}};
     RegisterOwnClass(kFormClass, 0, LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"));
     std::unique_ptr<Form> form(new Form);
-    // Hidden until the message loop shows it.
+    // Hidden until the message loop shows it; the display's scale sizes it before that.
     form->CreateWindowFor({kFormClass, style, kFormExStyle}, common, args.Caption, true);
-    form->layoutClientWidth_ = sized ? args.ClientWidth : LayoutPx(form->ClientWidth().Value);
-    form->layoutClientHeight_ = sized ? args.ClientHeight : LayoutPx(form->ClientHeight().Value);
     form->ApplyScale(WindowScale(form->window_));
     if (args.Centred) form->CenterOnScreen();
     return form;
 }
 
+// Fonts first, so that the layout measures texts in the new ones; what the kinds derive
+// from sizes comes last, once every place is final.
 void Form::ApplyScale(DpiScale scale) {
-    scale_ = scale;
-    ResizeClient(layoutClientWidth_, layoutClientHeight_);
-    TakeScale();
+    WindowContext& context = Context();
+    context.scale_ = scale;
+    context.rescaling_ = true;
+    TakeScaledFont();
+    FitToText();
     LayOutChildren();
+    context.rescaling_ = false;
+    TellScaleChanged();
 }
 
 void Form::Close() {
     if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-Form& Form::ResizeClient(LayoutPx width, LayoutPx height) {
-    if (width > 0_lpx) layoutClientWidth_ = width;
-    if (height > 0_lpx) layoutClientHeight_ = height;
-    const DevicePx clientWidth = scale_(layoutClientWidth_), clientHeight = scale_(layoutClientHeight_);
-    if (ClientWidth() == clientWidth && ClientHeight() == clientHeight) return *this;
+// The window is sized so that its client area is the place at the scale.
+void Form::FitToText() {
+    if (!window_) return;
+    const DevicePx clientWidth = Scale()(Place().Width), clientHeight = Scale()(Place().Height);
+    if (ClientWidth() == clientWidth && ClientHeight() == clientHeight) return;
     const RECT outer = WindowRect(window_);
     const int extraWidth = (outer.right - outer.left) - ClientWidth().Value;
     const int extraHeight = (outer.bottom - outer.top) - ClientHeight().Value;
     SetOuterPlace(0, 0, clientWidth.Value + extraWidth, clientHeight.Value + extraHeight, SWP_NOMOVE);
-    return *this;
 }
 
 void Form::SetOuterPlace(int left, int top, int width, int height, UINT flags) {
@@ -80,19 +78,10 @@ Form& Form::LockSize() {
     return *this;
 }
 
-HDC Form::MeasuringDc() {
-    if (!measuringDc_) measuringDc_.Reset(CreateCompatibleDC(nullptr));
-    return measuringDc_.Get();
-}
-
-void Form::OfferFirstFocus(Control& control) {
-    if (!focusControl_) focusControl_ = &control;
-}
-
 bool Form::HandleOwnMessage(const Message& message, LRESULT& result) {
     switch (message.Id) {
     case WM_SETFOCUS: {
-        Control* target = focusControl_;
+        Control* target = Context().FocusControl();
         if (!target || !target->Window() || !target->IsEnabled() ||
             !IsWindowVisible(target->Window()))
             return false;

@@ -1,10 +1,17 @@
 #include "toolkit/tab_order.h"
 
-#include "toolkit/edit_box.h"
-
 namespace {
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
+
+// As the dialog manager does: what is typed into a text reached by Tab replaces it, in any
+// window that says it has a selection to set (an edit box, a combo box's edit); a click or
+// the window's reactivation leaves the caret where it was.
+void SelectTextOfFocus() {
+    HWND focused = GetFocus();
+    if (focused && (SendMessageW(focused, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
+        SendMessageW(focused, EM_SETSEL, 0, -1);
+}
 
 }  // namespace
 
@@ -44,9 +51,7 @@ bool TabOrder::HandleTabKey(const MSG& message) {
     SendMessageW(top->Window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     if (Control* next = order->Next(GetFocus(), KeyHeld(VK_SHIFT))) {
         next->Focus();
-        // As in a dialog, what is typed into a box reached by Tab replaces its text; a click
-        // or the window's reactivation leaves the caret where it was.
-        if (auto* box = dynamic_cast<EditBox*>(next)) box->SelectAll();
+        SelectTextOfFocus();
     }
     return true;
 }

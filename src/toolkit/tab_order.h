@@ -7,7 +7,7 @@
 
 // Tab and Shift+Tab move the keyboard focus through a top-level window's controls in the
 // order the window gives, skipping controls that are hidden or disabled (themselves or
-// through a parent); an edit box so reached has its whole text selected. The window owns
+// through a parent); a text so reached is selected whole. The window owns
 // its order as one of its owned objects; the message loop asks it about every Tab key
 // before anything else sees the key.
 class TabOrder : public OwnedObject {

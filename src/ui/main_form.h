@@ -6,6 +6,7 @@
 
 #include "calc/chain.h"
 #include "calc/chain_model.h"
+#include "calc/chain_results.h"
 #include "calc/price_level.h"
 #include "calc/table_check.h"
 #include "data/catalogue.h"
@@ -59,20 +60,8 @@ public:
     Button* ProductAvgButton = nullptr;
     Button* ProductMaxButton = nullptr;
     GroupBox* ResultsGroup = nullptr;
-    Label* MainCostCaption = nullptr;
-    Label* MainCostLabel = nullptr;
-    Label* Support1CostCaption = nullptr;
-    Label* Support1CostLabel = nullptr;
-    Label* Support2CostCaption = nullptr;
-    Label* Support2CostLabel = nullptr;
-    Label* Support3CostCaption = nullptr;
-    Label* Support3CostLabel = nullptr;
-    Label* TotalCostCaption = nullptr;
-    Label* TotalCostLabel = nullptr;
-    Label* MainIncomeCaption = nullptr;
-    Label* MainIncomeLabel = nullptr;
-    Label* ChainIncomeCaption = nullptr;
-    Label* ChainIncomeLabel = nullptr;
+    PerResult<Label*> ResultCaptions{};  // by ChainResult: "Затраты на …:", "Доход …:"
+    PerResult<Label*> ResultLabels{};    // the value beside each caption
     CheckBox* ManualPricesCheck = nullptr;
     Button* CalcButton = nullptr;
     Button* CloseButton = nullptr;

@@ -10,22 +10,17 @@
 
 namespace {
 
-// The label that shows each result.
-constexpr std::array<std::pair<ChainResult, Label* MainForm::*>, kChainResultCount> kResultLabels = {{
-    {kMainCost, &MainForm::MainCostLabel},
-    {kSupport1Cost, &MainForm::Support1CostLabel},
-    {kSupport2Cost, &MainForm::Support2CostLabel},
-    {kSupport3Cost, &MainForm::Support3CostLabel},
-    {kTotalCost, &MainForm::TotalCostLabel},
-    {kMainIncome, &MainForm::MainIncomeLabel},
-    {kChainIncome, &MainForm::ChainIncomeLabel},
+// The columns of every resource grid, left to right.
+struct ResourceColumn {
+    const char* Caption;
+    LayoutPx Width;
+    std::string ResourceRowTexts::*Text;
+};
+constexpr std::array<ResourceColumn, 3> kColumns = {{
+    {"Ресурс", 160_lpx, &ResourceRowTexts::Name},
+    {"Кол-во", 70_lpx, &ResourceRowTexts::Quantity},
+    {"Цена покупки", 100_lpx, &ResourceRowTexts::Price},
 }};
-
-constexpr std::array<const char*, 3> kColumnCaptions = {"Ресурс", "Кол-во", "Цена покупки"};
-constexpr std::array<LayoutPx, 3> kColumnWidths = {160_lpx, 70_lpx, 100_lpx};
-
-constexpr std::array<std::string ResourceRowTexts::*, 3> kColumns = {
-    &ResourceRowTexts::Name, &ResourceRowTexts::Quantity, &ResourceRowTexts::Price};
 
 // Rewriting a text that did not change would only repaint.
 void Put(Control& control, const std::string& text) {
@@ -45,8 +40,12 @@ void MainForm::PrepareChainView(const NativePath& tablesFolder) {
     for (FactoryBlock& block : Factories) {
         XLGrid& grid = *block.Grid;
         AssignFont(grid.HeaderFont(), windowFont);
-        grid.SetColWidths(kColumnWidths);
-        for (int col = 0; col < 3; ++col) grid.SetColCaption(col, kColumnCaptions[col]);
+        std::array<LayoutPx, kColumns.size()> widths;
+        for (std::size_t col = 0; col < kColumns.size(); ++col) {
+            widths[col] = kColumns[col].Width;
+            grid.SetColCaption(static_cast<int>(col), kColumns[col].Caption);
+        }
+        grid.SetColWidths(widths);
     }
     AssignFont(ResourcePriceGroup->GetFont(), windowFont);
     AssignFont(ProductPriceGroup->GetFont(), windowFont);
@@ -78,14 +77,15 @@ ChainModel MainForm::ReadChain() const {
         texts.Output = block.Output->Text();
         for (std::size_t row = 0; row < kResourceRows; ++row)
             for (std::size_t col = 0; col < kColumns.size(); ++col)
-                texts.Rows[row].*kColumns[col] =
+                texts.Rows[row].*kColumns[col].Text =
                     block.Grid->Cell(static_cast<int>(col), static_cast<int>(row))->Text;
     }
     // The calculation sees a support factory's check box through its grid.
     for (FactorySlot support : {kSupport1, kSupport2, kSupport3})
         model[support].Active = Factories[support].Grid->AsControl().IsEnabled();
     model.ManualPrices = ManualPricesCheck->IsChecked();
-    for (const auto& [result, label] : kResultLabels) model.Results[result] = (this->*label)->Text();
+    for (std::size_t result = 0; result < kChainResultCount; ++result)
+        model.Results.Values[result] = ResultLabels.Values[result]->Text();
     return model;
 }
 
@@ -99,9 +99,10 @@ void MainForm::WriteChain(const ChainModel& model) {
         Put(*block.Output, texts.Output);
         for (std::size_t row = 0; row < kResourceRows; ++row)
             for (std::size_t col = 0; col < kColumns.size(); ++col)
-                Put(*block.Grid->Cell(static_cast<int>(col), static_cast<int>(row)), texts.Rows[row].*kColumns[col]);
+                Put(*block.Grid->Cell(static_cast<int>(col), static_cast<int>(row)), texts.Rows[row].*kColumns[col].Text);
     }
-    for (const auto& [result, label] : kResultLabels) Put(*(this->*label), model.Results[result]);
+    for (std::size_t result = 0; result < kChainResultCount; ++result)
+        Put(*ResultLabels.Values[result], model.Results.Values[result]);
 }
 
 void MainForm::ShowChain(Control&) {

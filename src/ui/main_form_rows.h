@@ -56,6 +56,13 @@ constexpr BlockField<Kind> Block(FactorySlot slot, Kind* FactoryBlock::*member) 
     return {slot, member};
 }
 
+// A result's caption or value, as a row names it: ResultOf(kMainCost, &M::ResultLabels).
+struct ResultField {
+    ChainResult Result;
+    PerResult<Label*> MainForm::*Labels;
+};
+constexpr ResultField ResultOf(ChainResult result, PerResult<Label*> MainForm::*labels) { return {result, labels}; }
+
 template <class Kind>
 Kind*& FieldOf(MainForm& form, Kind* MainForm::*field) {
     return form.*field;
@@ -64,6 +71,8 @@ template <class Kind>
 Kind*& FieldOf(MainForm& form, BlockField<Kind> field) {
     return form.Factories[field.Slot].*field.Member;
 }
+
+inline Label*& FieldOf(MainForm& form, ResultField field) { return (form.*field.Labels)[field.Result]; }
 
 template <auto Field>
 Control& FindIn(MainForm& form) {
@@ -98,6 +107,19 @@ void CreateIn(MainForm& form, const ControlRow& row) {
 
 using M = MainForm;
 using B = FactoryBlock;
+
+// The results stand one under another in "Результаты расчета", each caption with its value
+// on its right, in the order of the results table.
+inline constexpr int kResultTop = 20, kResultPitch = 20, kResultCaptionLeft = 12, kResultValueLeft = 260;
+
+template <ChainResult Result>
+inline constexpr ControlRow kResultCaptionRow = {
+    &Put<ResultOf(Result, &M::ResultCaptions)>, In<&M::ResultsGroup>, kResultCaptionLeft,
+    kResultTop + kResultPitch * static_cast<int>(Result), kAuto, kAuto, Describe(Result).Caption, kNormal | kGivesWay};
+template <ChainResult Result>
+inline constexpr ControlRow kResultValueRow = {
+    &Put<ResultOf(Result, &M::ResultLabels)>, In<&M::ResultsGroup>, kResultValueLeft,
+    kResultTop + kResultPitch * static_cast<int>(Result), kAuto, kAuto, "0", 0};
 
 // The window's controls in creation order: a child copies its parent's font as it is
 // then, so a group's weight is set before its children are made.
@@ -157,20 +179,20 @@ inline constexpr std::array<ControlRow, 74> kRows = {{
     {&Put<Block(kMain, &B::Grid)>, In<Block(kMain, &B::GridPanel)>, 0, 0, 331, 81, "Ресурсы главной фабрики", kNormal},
     {&Put<Block(kMain, &B::SalePrice)>, In<&M::MainFactoryGroup>, 92, 40, 70, 20, "", kNormal | kWindowBackground},
     {&Put<&M::ResultsGroup>, In<&M::Window>, 376, 12, 340, 213, "Результаты расчета", kBold | kCentred},
-    {&Put<&M::Support3CostLabel>, In<&M::ResultsGroup>, 260, 80, kAuto, kAuto, "0", 0},
-    {&Put<&M::MainCostCaption>, In<&M::ResultsGroup>, 12, 20, kAuto, kAuto, Describe(kMainCost).Caption, kNormal | kGivesWay},
-    {&Put<&M::MainCostLabel>, In<&M::ResultsGroup>, 260, 20, kAuto, kAuto, "0", 0},
-    {&Put<&M::Support1CostCaption>, In<&M::ResultsGroup>, 12, 40, kAuto, kAuto, Describe(kSupport1Cost).Caption, kNormal | kGivesWay},
-    {&Put<&M::Support1CostLabel>, In<&M::ResultsGroup>, 260, 40, kAuto, kAuto, "0", 0},
-    {&Put<&M::Support2CostCaption>, In<&M::ResultsGroup>, 12, 60, kAuto, kAuto, Describe(kSupport2Cost).Caption, kNormal | kGivesWay},
-    {&Put<&M::Support2CostLabel>, In<&M::ResultsGroup>, 260, 60, kAuto, kAuto, "0", 0},
-    {&Put<&M::Support3CostCaption>, In<&M::ResultsGroup>, 12, 80, kAuto, kAuto, Describe(kSupport3Cost).Caption, kNormal | kGivesWay},
-    {&Put<&M::ChainIncomeLabel>, In<&M::ResultsGroup>, 260, 140, kAuto, kAuto, "0", 0},
-    {&Put<&M::TotalCostCaption>, In<&M::ResultsGroup>, 12, 100, kAuto, kAuto, Describe(kTotalCost).Caption, kNormal | kGivesWay},
-    {&Put<&M::TotalCostLabel>, In<&M::ResultsGroup>, 260, 100, kAuto, kAuto, "0", 0},
-    {&Put<&M::MainIncomeCaption>, In<&M::ResultsGroup>, 12, 120, kAuto, kAuto, Describe(kMainIncome).Caption, kNormal | kGivesWay},
-    {&Put<&M::MainIncomeLabel>, In<&M::ResultsGroup>, 260, 120, kAuto, kAuto, "0", 0},
-    {&Put<&M::ChainIncomeCaption>, In<&M::ResultsGroup>, 12, 140, kAuto, kAuto, Describe(kChainIncome).Caption, kNormal | kGivesWay},
+    kResultValueRow<kSupport3Cost>,
+    kResultCaptionRow<kMainCost>,
+    kResultValueRow<kMainCost>,
+    kResultCaptionRow<kSupport1Cost>,
+    kResultValueRow<kSupport1Cost>,
+    kResultCaptionRow<kSupport2Cost>,
+    kResultValueRow<kSupport2Cost>,
+    kResultCaptionRow<kSupport3Cost>,
+    kResultValueRow<kChainIncome>,
+    kResultCaptionRow<kTotalCost>,
+    kResultValueRow<kTotalCost>,
+    kResultCaptionRow<kMainIncome>,
+    kResultValueRow<kMainIncome>,
+    kResultCaptionRow<kChainIncome>,
     {&Put<&M::CalcButton>, In<&M::ResultsGroup>, 228, 177, 100, 25, "Расчет", kDisabled},
     {&Put<&M::ManualPricesCheck>, In<&M::ResultsGroup>, 12, 179, kAuto, 22, "Все цены выставляются вручную", kNormal | kGivesWay},
     {&Put<&M::CloseButton>, In<&M::Window>, 510, 550, 100, 25, "Закрыть", kNormal},

@@ -148,7 +148,7 @@ protected:
 
     static std::unique_ptr<Control> MakeForm() {
         std::unique_ptr<Form> form = Form::Create({"grid test"});
-        form->ResizeClient(600_lpx, 400_lpx);
+        form->Resize(600_lpx, 400_lpx);
         form->GetFont().SetFaceName("Tahoma");
         form->GetFont().SetHeight(-11_lpx);
         return form;

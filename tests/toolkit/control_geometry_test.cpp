@@ -95,7 +95,9 @@ std::wstring TooltipText(HWND control) {
 struct ScaleCounter {
     int changes = 0;
     int fonts = 0;
+    int resizes = 0;
     void Changed(Control&) { ++changes; }
+    void Resized(Control&) { ++resizes; }
     bool SeeFont(Control&, const Message& message, LRESULT&) {
         fonts += message.Id == WM_SETFONT;
         return false;
@@ -118,8 +120,8 @@ TEST_F(ControlGeometryTest, ResizeWithZeroKeepsThatDimension) {
     EXPECT_EQ(WindowPlace(label.Window()), MakeDeviceRect(0, 0, 100, 40));
 }
 
-TEST_F(ControlGeometryTest, ResizeClientGivesTheClientArea) {
-    form->ResizeClient(722_lpx, 586_lpx);
+TEST_F(ControlGeometryTest, ResizingAFormSetsItsClientArea) {
+    form->Resize(722_lpx, 586_lpx);
     EXPECT_EQ(form->ClientWidth(), 722_dpx);
     EXPECT_EQ(form->ClientHeight(), 586_dpx);
     EXPECT_GT(WindowPlace(form->Window()).Width, 722_dpx);
@@ -152,7 +154,7 @@ TEST_F(ControlGeometryTest, CheckBoxAutoSizeAddsTheMarkAndKeepsHeight) {
 }
 
 TEST_F(ControlGeometryTest, CenterOnScreenUsesTheOuterSize) {
-    form->ResizeClient(300_lpx, 200_lpx);
+    form->Resize(300_lpx, 200_lpx);
     form->CenterOnScreen();
     const DeviceRect outer = WindowPlace(form->Window());
     EXPECT_EQ(outer.Left.Value, (GetSystemMetrics(SM_CXSCREEN) - outer.Width.Value) / 2);
@@ -160,7 +162,7 @@ TEST_F(ControlGeometryTest, CenterOnScreenUsesTheOuterSize) {
 }
 
 TEST_F(ControlGeometryTest, LockedSizeAnswersMinMaxWithTheLockedSize) {
-    form->ResizeClient(320_lpx, 240_lpx);
+    form->Resize(320_lpx, 240_lpx);
     form->LockSize();
     const DeviceRect outer = WindowPlace(form->Window());
     MINMAXINFO info{};
@@ -173,7 +175,7 @@ TEST_F(ControlGeometryTest, LockedSizeAnswersMinMaxWithTheLockedSize) {
 }
 
 TEST_F(ControlGeometryTest, LockedSizeTurnsEdgesIntoPlainBorder) {
-    form->ResizeClient(320_lpx, 240_lpx);
+    form->Resize(320_lpx, 240_lpx);
     SetWindowPos(form->Window(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     form->SetVisible(true);
     RECT outer;
@@ -219,6 +221,7 @@ TEST_F(ControlGeometryTest, ThePlatformsOwnScaleMessagesStartNoSecondPass) {
                                                 .ClassName = L"ScaleProbe"});
     ScaleCounter counter;
     probe.OnScaleChange = MakeEvent<&ScaleCounter::Changed>(counter);
+    probe.OnResize = MakeEvent<&ScaleCounter::Resized>(counter);
     probe.AddMessageFilter(MakeMessageFilter<&ScaleCounter::SeeFont>(counter));
     const HWND children[] = {group.Window(), probe.Window()};
     for (HWND child : children) SendMessageW(child, WM_DPICHANGED_BEFOREPARENT, 0, 0);
@@ -227,7 +230,26 @@ TEST_F(ControlGeometryTest, ThePlatformsOwnScaleMessagesStartNoSecondPass) {
     for (HWND child : children) SendMessageW(child, WM_DPICHANGED_AFTERPARENT, 0, 0);
     EXPECT_EQ(counter.changes, 1);
     EXPECT_EQ(counter.fonts, 1);
+    EXPECT_EQ(counter.resizes, 0) << "the change of scale tells of the new size itself";
     EXPECT_EQ(WindowPlace(probe.Window()), MakeDeviceRect(9, 30, 75, 45));
+    probe.Resize(60_lpx, 0_lpx);
+    EXPECT_EQ(counter.resizes, 1);
+    EXPECT_EQ(counter.changes, 1);
+}
+
+// The form's place is its client area in layout pixels, whatever the scale it was made at.
+TEST_F(ControlGeometryTest, AFormsPlaceIsItsClientAreaAtEveryScale) {
+    const LayoutRect made = form->Place();
+    for (int dpi : {144, 120, 96}) {
+        form->ApplyScale(DpiScale(dpi));
+        EXPECT_EQ(form->Place(), made) << dpi;
+        EXPECT_EQ(form->ClientWidth(), DpiScale(dpi)(made.Width)) << dpi;
+        EXPECT_EQ(form->ClientHeight(), DpiScale(dpi)(made.Height)) << dpi;
+    }
+    form->Resize(made.Width + 50_lpx, 0_lpx);
+    form->ApplyScale(DpiScale(144));
+    EXPECT_EQ(form->ClientWidth(), DpiScale(144)(made.Width + 50_lpx));
+    EXPECT_EQ(form->ClientHeight(), DpiScale(144)(made.Height));
 }
 
 // A caption that gives way is cut only where it is drawn: the window text stays whole,

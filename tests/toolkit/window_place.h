@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "base/pixels.h"
+#include "toolkit/device_rect.h"
 #include "toolkit/pixels_print.h"
 
 // Where a window really is, asked of the window itself: in its parent's client area, or on
@@ -11,5 +12,5 @@ inline DeviceRect WindowPlace(HWND window) {
     GetWindowRect(window, &rect);
     if (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)
         MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return MakeDeviceRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return FromRect(rect);
 }

@@ -84,7 +84,7 @@ TEST_F(MainFormTest, MovingToAnotherDisplayRescalesInPlaceAndKeepsTheWork) {
     form->ResourceMaxButton->Click();
     (*form)[kMain].SalePrice->SetText("12345");
     form->CalcButton->Click();
-    const std::string income = form->ChainIncomeLabel->Text();
+    const std::string income = form->ResultLabels[kChainIncome]->Text();
     const int chosen = form->FactoryCombo->ItemIndex();
     std::vector<std::pair<HWND, DeviceRect>> homePlaces;
     CollectPlaces(*window, homePlaces);
@@ -105,7 +105,7 @@ TEST_F(MainFormTest, MovingToAnotherDisplayRescalesInPlaceAndKeepsTheWork) {
         EXPECT_EQ((*form)[kMain].SalePrice->Text(), "12345");
         EXPECT_EQ(grid.Cell(2, 0)->Text, "777");
         EXPECT_FALSE(form->PriceCellEditor->IsVisible());
-        EXPECT_EQ(form->ChainIncomeLabel->Text(), income);
+        EXPECT_EQ(form->ResultLabels[kChainIncome]->Text(), income);
     }
     std::vector<std::pair<HWND, DeviceRect>> placesBack;
     CollectPlaces(*window, placesBack);

@@ -24,14 +24,14 @@ TEST_F(MainFormTest, PickingAFactoryShowsItsChain) {
     EXPECT_EQ((*form)[kMain].Grid->Cell(0, 0)->Text, first.Name);
     EXPECT_EQ((*form)[kMain].Grid->Cell(1, 0)->Text, IntToText(main.ResourceAmounts[0]));
     EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, IntToText(first.AvgPrice));
-    EXPECT_EQ(form->MainCostLabel->Text(), "0") << "choosing does not calculate";
+    EXPECT_EQ(form->ResultLabels[kMainCost]->Text(), "0") << "choosing does not calculate";
 }
 
 TEST_F(MainFormTest, CalculateWritesTheResults) {
     PickNextFactory();
     form->CalcButton->Click();
-    EXPECT_NE(form->MainCostLabel->Text(), "0");
-    EXPECT_NE(form->TotalCostLabel->Text(), "0");
+    EXPECT_NE(form->ResultLabels[kMainCost]->Text(), "0");
+    EXPECT_NE(form->ResultLabels[kTotalCost]->Text(), "0");
 }
 
 TEST_F(MainFormTest, PriceButtonsSetTheLevel) {
@@ -47,7 +47,7 @@ TEST_F(MainFormTest, PriceButtonsDoNothingBeforeAFactoryIsChosen) {
     form->ResourceMaxButton->Click();
     form->CalcButton->Click();
     EXPECT_EQ((*form)[kMain].Grid->Cell(2, 0)->Text, "");
-    EXPECT_EQ(form->MainCostLabel->Text(), "0");
+    EXPECT_EQ(form->ResultLabels[kMainCost]->Text(), "0");
 }
 
 struct SupportState {

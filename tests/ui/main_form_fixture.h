@@ -50,7 +50,7 @@ protected:
     std::vector<PlaceCase> SomePlaces() const {
         return {
             {"results group", form->ResultsGroup, MakeLayoutRect(376, 12, 340, 213), false},
-            {"main cost caption", form->MainCostCaption, MakeLayoutRect(12, 20, 0, 0), true},
+            {"main cost caption", form->ResultCaptions[kMainCost], MakeLayoutRect(12, 20, 0, 0), true},
             {"main grid panel", (*form)[kMain].GridPanel, MakeLayoutRect(12, 70, 333, 83), false},
             {"calculate button", form->CalcButton, MakeLayoutRect(228, 177, 100, 25), false},
             {"manual prices", form->ManualPricesCheck, MakeLayoutRect(12, 179, 0, 22), true},

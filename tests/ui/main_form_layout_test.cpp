@@ -56,6 +56,25 @@ TEST_F(MainFormTest, ControlsAreCreatedInTheOrderOfTheRows) {
         }
 }
 
+// The results group's labels as the window was drawn: the order they are made in and where
+// each stands, in layout pixels.
+TEST_F(MainFormTest, ResultLabelsStandInTheirDrawnOrder) {
+    const std::vector<std::pair<int, int>> drawn = {{260, 80},  {12, 20},   {260, 20},  {12, 40},  {260, 40},
+                                                    {12, 60},   {260, 60},  {12, 80},   {260, 140}, {12, 100},
+                                                    {260, 100}, {12, 120},  {260, 120}, {12, 140}};
+    const Control& group = *form->ResultsGroup;
+    ASSERT_GE(group.ChildCount(), static_cast<int>(drawn.size()));
+    const DpiScale scale = window->Scale();
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        const DeviceRect place = WindowPlace(group.Child(static_cast<int>(i)).Window());
+        EXPECT_EQ(place.Left, scale(LayoutPx(drawn[i].first))) << "label " << i;
+        EXPECT_EQ(place.Top, scale(LayoutPx(drawn[i].second))) << "label " << i;
+    }
+    EXPECT_EQ(&group.Child(0), form->ResultLabels[kSupport3Cost]);
+    EXPECT_EQ(&group.Child(8), form->ResultLabels[kChainIncome]);
+    EXPECT_EQ(group.Child(13).Text(), "Доход цепочки за сутки:");
+}
+
 TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
     struct Case {
         const char* name;
@@ -68,9 +87,9 @@ TEST_F(MainFormTest, FontWeightsFollowTheGroups) {
         {"main group", form->MainFactoryGroup, true},
         {"main name label", (*form)[kMain].Name, true},
         {"support 2 name label", (*form)[kSupport2].Name, true},
-        {"main cost value", form->MainCostLabel, true},
-        {"chain income value", form->ChainIncomeLabel, true},
-        {"main cost caption", form->MainCostCaption, false},
+        {"main cost value", form->ResultLabels[kMainCost], true},
+        {"chain income value", form->ResultLabels[kChainIncome], true},
+        {"main cost caption", form->ResultCaptions[kMainCost], false},
         {"calculate button", form->CalcButton, true},
         {"manual prices", form->ManualPricesCheck, false},
         {"resource title", form->ResourcePriceTitle, true},
@@ -95,10 +114,7 @@ TEST_F(MainFormTest, AutoSizedLabelsFitTheirTexts) {
     EXPECT_EQ(WindowPlace(form->ManualPricesCheck->Window()).Height, 22_dpx);
 }
 
-RECT RectOf(const Control& control) {
-    const DeviceRect place = WindowPlace(control.Window());
-    return {place.Left.Value, place.Top.Value, place.Right().Value, place.Bottom().Value};
-}
+RECT RectOf(const Control& control) { return ToRect(WindowPlace(control.Window())); }
 
 void ExpectNoVisibleChildrenOverlap(const Control& parent) {
     for (int i = 0; i < parent.ChildCount(); ++i) {
@@ -122,7 +138,7 @@ TEST_F(MainFormTest, NothingAPlayerReadsIsCoveredInAnyFont) {
     form->ResourceMaxButton->Click();
     (*form)[kMain].SalePrice->SetText("2000000000");
     form->CalcButton->Click();
-    ASSERT_GE(form->MainIncomeLabel->Text().size(), 10u);
+    ASSERT_GE(form->ResultLabels[kMainIncome]->Text().size(), 10u);
     ExpectNoVisibleChildrenOverlap(*window);
     EXPECT_EQ(form->ManualPricesCheck->Text(), "Все цены выставляются вручную");
 }
