@@ -9,6 +9,9 @@ KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 scripts/setup.sh
 
+# The web page from the shipped tables, by the native kelm-chains (the tests' build tree).
+scripts/build.sh native --target=kelm-chains
+
 version=$(sed -n 's/^project(KelmCalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # Every file in the zip carries the commit's time, so the zip depends on the commit only.
 epoch=$(git log -1 --format=%ct 2>/dev/null || echo 0)
@@ -24,6 +27,7 @@ for arch in win64 win32; do
   mkdir -p "$stage/tables"
   install -m 755 "$build/src/app/kelm-calc.exe" "$build/tools/kelm-chains/kelm-chains.exe" "$stage/"
   install -m 644 tables/wares.csv tables/stations.csv "$stage/tables/"
+  build/native/tools/kelm-chains/kelm-chains page --tables tables --output "$stage/kelm-calc.html"
   # The guide: UTF-8 with a byte-order mark so Notepad reads it on any locale; CR LF ends.
   { printf '\xEF\xBB\xBF'; sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' package/guide.txt.in; } > "$stage/readme.txt"
   chmod 644 "$stage/readme.txt"

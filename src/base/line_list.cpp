@@ -36,7 +36,13 @@ bool LineList::LoadFromFile(const NativePath& path) {
 void LineList::LoadFromText(std::string_view text) {
     // A block of its own first: the text may lie in this list's block.
     ByteBlock block(static_cast<char*>(std::malloc(text.size() + 1)));
-    if (!block) throw std::bad_alloc();
+    if (!block) {
+#if __cpp_exceptions
+        throw std::bad_alloc();
+#else
+        std::abort();  // as operator new does where nothing can be thrown (the web page's module)
+#endif
+    }
     std::memcpy(block.get(), text.data(), text.size());
     Clear();
     block_ = std::move(block);

@@ -93,15 +93,11 @@ void ReadStation(std::string_view line, Station& station, RecordSource& source) 
     for (auto& support : station.Supports) support = fields.Next();
 }
 
-// Loads one file into lines and fills its table: the count line first, then the records.
+// Fills a table from the lines of its file: the count line first, then the records.
 // lines and fileLines keep their memory from one table to the next.
 template <class Table, class ReadRecord>
-TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, NativePath path, Table& table,
+TableSource ReadTable(LineList& lines, std::vector<int>& fileLines, TableSource source, Table& table,
                       ReadRecord readRecord) {
-    TableSource source;
-    source.Path = std::move(path);
-    source.Read = lines.LoadFromFile(source.Path);
-    if (!source.Read) lines.Clear();
     StripComments(lines, &fileLines);
 
     std::string_view countText = lines.Line(0);
@@ -131,14 +127,43 @@ TableSource LoadTable(LineList& lines, std::vector<int>& fileLines, NativePath p
     return source;
 }
 
+// A table's lines read from its file; a file that cannot be read gives no lines.
+TableSource LoadFile(LineList& lines, NativePath path) {
+    TableSource source;
+    source.Path = std::move(path);
+    source.Read = lines.LoadFromFile(source.Path);
+    if (!source.Read) lines.Clear();
+    return source;
+}
+
+// A table's lines from its text, named as the file it stands for.
+TableSource LoadText(LineList& lines, std::string_view text, std::string_view fileName) {
+    lines.LoadFromText(text);
+    TableSource source;
+    source.Path = NativePath() / fileName;
+    source.Read = true;
+    return source;
+}
+
 }  // namespace
 
 LoadReport LoadTables(const NativePath& folder, Catalogue& catalogue) {
     LineList lines;
     std::vector<int> fileLines;
     LoadReport report;
-    report.Wares = LoadTable(lines, fileLines, folder / kWaresFile, catalogue.Wares, ReadWare);
-    report.Stations = LoadTable(lines, fileLines, folder / kStationsFile, catalogue.Stations, ReadStation);
+    report.Wares = ReadTable(lines, fileLines, LoadFile(lines, folder / kWaresFile), catalogue.Wares, ReadWare);
+    report.Stations =
+        ReadTable(lines, fileLines, LoadFile(lines, folder / kStationsFile), catalogue.Stations, ReadStation);
+    return report;
+}
+
+LoadReport LoadTablesFromText(std::string_view waresText, std::string_view stationsText, Catalogue& catalogue) {
+    LineList lines;
+    std::vector<int> fileLines;
+    LoadReport report;
+    report.Wares = ReadTable(lines, fileLines, LoadText(lines, waresText, kWaresFile), catalogue.Wares, ReadWare);
+    report.Stations =
+        ReadTable(lines, fileLines, LoadText(lines, stationsText, kStationsFile), catalogue.Stations, ReadStation);
     return report;
 }
 

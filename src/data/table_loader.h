@@ -61,6 +61,10 @@ inline std::string_view FileName(TableFile file) { return file == TableFile::War
 // first. A missing file gives an empty table; nothing is reported to the user here.
 LoadReport LoadTables(const NativePath& folder, Catalogue& catalogue);
 
+// The same from the two files' bytes, for a caller that has no files (the web page). The
+// report names the files without a folder.
+LoadReport LoadTablesFromText(std::string_view waresText, std::string_view stationsText, Catalogue& catalogue);
+
 // Trims every line, cuts it at the first "//" and drops lines left empty. When given,
 // fileLines receives the file line number of each line kept.
 void StripComments(LineList& lines, std::vector<int>* fileLines = nullptr);

@@ -454,8 +454,8 @@ TEST(KelmChainsUsage, BadCommandLinesExitWithTwoAndSayWhy) {
         std::string message;
     };
     const Case cases[] = {
-        {{}, "не указана команда: check, report, explain, levels, prices или diff"},
-        {{"rank"}, "неизвестная команда «rank»: нужна check, report, explain, levels, prices или diff"},
+        {{}, "не указана команда: check, report, explain, levels, prices, diff или page"},
+        {{"rank"}, "неизвестная команда «rank»: нужна check, report, explain, levels, prices, diff или page"},
         {{"check", "--level", "min"}, "неизвестный параметр «--level» команды check"},
         {{"report", "--colour"}, "неизвестный параметр «--colour» команды report"},
         {{"report", "--level", "mid"}, "неверное значение «mid» для --level: можно min, avg или max"},

@@ -25,6 +25,7 @@
 #include "table_diff.h"
 #include "tool_options.h"
 #include "tool_platform.h"
+#include "web_page.h"
 
 namespace {
 
@@ -310,6 +311,22 @@ int RunDiff(const Options& options, ToolOutput& output) {
     return diff.Empty() ? kExitOk : kExitProblems;
 }
 
+// The web page is written to kelm-calc.html unless --output names another file.
+int RunPage(const Options& options, ToolOutput& output) {
+    std::optional<LoadedTables> loaded = TablesForEveryChain(options, output);
+    if (!loaded) return kExitProblems;
+    std::array<std::string, 2> bytes;
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        FileReader reader(k == 0 ? loaded->Report.Wares.Path : loaded->Report.Stations.Path);
+        ByteBlock block;
+        std::size_t size = 0;
+        if (!reader.IsOpen() || !reader.ReadAll(block, size)) return kExitProblems;
+        bytes[k].assign(block.get(), size);
+    }
+    NativePath file = options.OutputFile ? *options.OutputFile : NativePath() / "kelm-calc.html";
+    return DeliverReport(WebPage(bytes[0], bytes[1]), file, false, output);
+}
+
 }  // namespace
 
 int RunKelmChains(const std::vector<NativePath::String>& args, ToolOutput& output) {
@@ -328,6 +345,7 @@ int RunKelmChains(const std::vector<NativePath::String>& args, ToolOutput& outpu
         case Command::Levels: return RunLevels(*options, output);
         case Command::Prices: return RunPrices(*options, output);
         case Command::Diff: return RunDiff(*options, output);
+        case Command::Page: return RunPage(*options, output);
     }
     return kExitUsage;
 }

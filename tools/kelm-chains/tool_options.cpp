@@ -62,6 +62,11 @@ const std::vector<CommandRow>& Commands() {
          "названиям того, на что ссылаются; записи с повторяющимися названиями — по\n"
          "номерам. Код выхода: 0 — различий нет, 1 — они есть, 2 — неверная команда,\n"
          "папка не читается или ошибки в книге цен."},
+        {Command::Page, "page", Operands::None, "", {},
+         "Калькулятор одной веб-страницей (по умолчанию kelm-calc.html): таблицы, расчет\n"
+         "и все остальное внутри, так что страница работает из файла, без сети и на\n"
+         "телефоне. Выбранная фабрика, уровни цен, флажки и набранные цены хранятся в\n"
+         "адресе страницы: ссылка на нее открывает тот же расчет."},
     };
     return commands;
 }
@@ -116,11 +121,11 @@ bool ReadSort(Options& options, const NativePath::String&, const std::string& te
 }
 
 constexpr Command kCheck = Command::Check, kReport = Command::Report, kExplain = Command::Explain,
-                  kLevels = Command::Levels, kPrices = Command::Prices, kDiff = Command::Diff;
+                  kLevels = Command::Levels, kPrices = Command::Prices, kDiff = Command::Diff, kPage = Command::Page;
 
 const std::vector<OptionRow>& OptionTable() {
     static const std::vector<OptionRow> options = {
-        {"--tables", {kCheck, kReport, kExplain, kLevels, kPrices}, &ReadFolder, "ПАПКА",
+        {"--tables", {kCheck, kReport, kExplain, kLevels, kPrices, kPage}, &ReadFolder, "ПАПКА",
          "папка с wares.csv и stations.csv; по умолчанию tables в текущей папке"},
         {"--level", {kReport, kExplain, kPrices, kDiff}, &ReadLevel, "min|avg|max",
          "уровень цен, как две кнопки окна: min — минимальные, avg — средние\n(по умолчанию), max — максимальные"},
@@ -135,7 +140,7 @@ const std::vector<OptionRow>& OptionTable() {
          "html — страница с таблицей и диаграммой дохода цепочек"},
         {"--sort", {kReport, kLevels}, &ReadSort, "list|income",
          "list — в порядке списка фабрик (по умолчанию), income — по доходу цепочки\nза сутки, от большего к меньшему"},
-        {"--output", {kReport, kExplain, kLevels, kPrices, kDiff}, &ReadOutput, "ФАЙЛ",
+        {"--output", {kReport, kExplain, kLevels, kPrices, kDiff, kPage}, &ReadOutput, "ФАЙЛ",
          "записать вывод в файл, а не на экран, целиком или никак; строки файла\n"
          "кончаются CR LF, текст, csv и книги цен начинаются с метки UTF-8, чтобы Excel\n"
          "и Блокнот прочитали буквы"},

@@ -11,7 +11,7 @@
 // The tool's command line: one table of commands and one of options drive the parsing,
 // its checks and --help.
 
-enum class Command { Check, Report, Explain, Levels, Prices, Diff, Help, Version };
+enum class Command { Check, Report, Explain, Levels, Prices, Diff, Page, Help, Version };
 enum class Format { Text, Csv, Json, Html };
 
 struct Options {
