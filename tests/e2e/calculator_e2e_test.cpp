@@ -23,6 +23,9 @@ struct CalculatorWindow {
     HWND CloseButton = nullptr;
     std::array<HWND, kChainResultCount> Results{};  // by ChainResult
     std::array<HWND, 4> SalePrices{};
+    std::array<HWND, 3> ResourceButtons{};  // minimum, average, maximum
+    std::array<HWND, 3> ProductButtons{};
+    HWND ManualPrices = nullptr;
 
     explicit CalculatorWindow(HWND form) : Form(form) {
         FactoryCombo = ChildAt(form, L"ComboBox", 6, 30);
@@ -37,6 +40,11 @@ struct CalculatorWindow {
         for (int k = 0; k < 7; ++k) Results[k] = ChildAt(resultsGroup, L"Static", 260, resultTops[k]);
         SalePrices = {ChildAt(mainGroup, L"Edit", 92, 40), ChildAt(chainGroup, L"Edit", 92, 40),
                       ChildAt(chainGroup, L"Edit", 445, 40), ChildAt(chainGroup, L"Edit", 92, 184)};
+        ResourceButtons = {FindByText(chainGroup, L"Button", "Минимальные"), FindByText(chainGroup, L"Button", "Средние"),
+                           FindByText(chainGroup, L"Button", "Максимальные")};
+        ProductButtons = {FindByText(chainGroup, L"Button", "Минимальная"), FindByText(chainGroup, L"Button", "Средняя"),
+                          FindByText(chainGroup, L"Button", "Максимальная")};
+        ManualPrices = FindByText(resultsGroup, L"Button", "Все цены выставляются вручную");
     }
 
     bool Complete() const {
@@ -45,7 +53,9 @@ struct CalculatorWindow {
             if (!w) return false;
         for (HWND w : SalePrices)
             if (!w) return false;
-        return true;
+        for (std::size_t level = 0; level < 3; ++level)
+            if (!ResourceButtons[level] || !ProductButtons[level]) return false;
+        return ManualPrices != nullptr;
     }
 };
 
@@ -99,6 +109,34 @@ std::vector<ReportRow> ParseCsvReport(const std::string& utf8) {
     return rows;
 }
 
+// Each chain of the report picked in the window, then before() (the player's buttons), then
+// «Расчет»: the window shows the report's seven results.
+template <class Before>
+void ExpectResultsOfReport(const RunningProgram& program, const CalculatorWindow& window,
+                           const std::vector<ReportRow>& report, Before before) {
+    for (const ReportRow& row : report) {
+        int item = std::stoi(row.at("item"));
+        std::string name = ComboItemText(window.FactoryCombo, item);
+        ASSERT_EQ(name, row.at("name")) << "item " << item;
+        PickComboItem(window.FactoryCombo, item);
+        ASSERT_TRUE(program.WaitForText(window.MainFactoryName, name)) << "item " << item;
+        ASSERT_TRUE(IsWindowEnabled(window.CalcButton));
+        before(item);
+        ClickButton(window.CalcButton);
+        for (const ResultDescription& result : kChainResults)
+            EXPECT_EQ(TextOf(window.Results[result.Result]), row.at(result.Key)) << "item " << item << ", " << result.Key;
+    }
+}
+
+std::vector<ReportRow> Report(const std::wstring& options) {
+    DWORD exitCode = 0;
+    std::string csv = RunAndCapture(WindowsPath(KELM_CHAINS_EXE),
+                                    L"report --format csv --tables \"" + WindowsPath(kSourceDir + "/tables") + L"\" " + options,
+                                    exitCode);
+    EXPECT_EQ(exitCode, 0u) << csv;
+    return ParseCsvReport(csv);
+}
+
 TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
     DWORD exitCode = 0;
     std::string csv = RunAndCapture(WindowsPath(KELM_CHAINS_EXE),
@@ -118,17 +156,7 @@ TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
     EXPECT_EQ(SendMessageW(window.FactoryCombo, CB_GETCURSEL, 0, 0), CB_ERR);
     EXPECT_FALSE(IsWindowEnabled(window.CalcButton));
 
-    for (const ReportRow& row : report) {
-        int item = std::stoi(row.at("item"));
-        std::string name = ComboItemText(window.FactoryCombo, item);
-        ASSERT_EQ(name, row.at("name")) << "item " << item;
-        PickComboItem(window.FactoryCombo, item);
-        ASSERT_TRUE(program.WaitForText(window.MainFactoryName, name)) << "item " << item;
-        ASSERT_TRUE(IsWindowEnabled(window.CalcButton));
-        ClickButton(window.CalcButton);
-        for (const ResultDescription& result : kChainResults)
-            EXPECT_EQ(TextOf(window.Results[result.Result]), row.at(result.Key)) << "item " << item << ", " << result.Key;
-    }
+    ExpectResultsOfReport(program, window, report, [](int) {});
 
     ClickButton(window.CloseButton);
     std::optional<DWORD> code = program.WaitForExit();
@@ -137,3 +165,167 @@ TEST(Calculator, EveryFactoryOfTheShippedTablesGivesTheResultsOfTheReport) {
 }
 
 }  // namespace
+
+namespace {
+
+// A book of the player's own: every other ware of the level's template at half its price
+// again, in a folder whose name has blanks and Cyrillic letters.
+std::wstring WriteBook(const std::wstring& folder) {
+    DWORD exitCode = 0;
+    std::string book = RunAndCapture(WindowsPath(KELM_CHAINS_EXE),
+                                     L"prices --level max --tables \"" + WindowsPath(kSourceDir + "/tables") + L"\"",
+                                     exitCode);
+    std::istringstream lines(book);
+    std::string line, kept;
+    for (int n = 0; std::getline(lines, line);) {
+        const std::size_t separator = line.find(';');
+        if (line.rfind("//", 0) == 0 || separator == std::string::npos || n++ % 2) continue;
+        const long price = std::stol(line.substr(separator + 1));
+        kept += line.substr(0, separator) + ";" + std::to_string(price + price / 2) + "\r\n";
+    }
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring path = folder + L"\\моя книга.txt";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, kept.data(), static_cast<DWORD>(kept.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+std::wstring TestFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"kelm книги " + std::to_wstring(GetCurrentProcessId());
+}
+
+std::wstring WideTitle(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+// A book given at start, as Explorer gives a file opened with the program: every chain at
+// two level combinations and in manual mode shows what kelm-chains reports with that book.
+TEST(Calculator, ABookGivenAtStartPricesEveryChainAsTheReportDoes) {
+    const std::wstring book = WriteBook(TestFolder());
+    RunningProgram program(WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir), L"\"" + book + L"\"");
+    HWND form = program.WaitForWindow(L"Form");
+    ASSERT_NE(form, nullptr);
+    EXPECT_NE(WideTitle(form).find(L" \u2014 моя книга.txt"), std::wstring::npos);
+    CalculatorWindow window(form);
+    ASSERT_TRUE(window.Complete());
+    struct Case {
+        const wchar_t* options;
+        int level;
+        bool manual;
+    };
+    for (const Case& c : {Case{L"--level min", 0, false}, Case{L"--level max", 2, false},
+                          Case{L"--level avg --manual", 1, true}}) {
+        const std::vector<ReportRow> report = Report(L"--prices \"" + book + L"\" " + c.options);
+        ASSERT_EQ(report.size(), 96u) << c.level;
+        if (c.manual) ClickButton(window.ManualPrices);
+        ExpectResultsOfReport(program, window, report, [&](int) {
+            ClickButton(window.ResourceButtons[static_cast<std::size_t>(c.level)]);
+            ClickButton(window.ProductButtons[static_cast<std::size_t>(c.level)]);
+        });
+    }
+}
+
+namespace {
+
+// The program's file dialog, driven as a player types a name into it and presses Enter.
+bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
+    HWND dialog = program.WaitForWindow(L"#32770");
+    if (!dialog) return false;
+    HWND name = GetDlgItem(dialog, 0x47c);
+    HWND edit = name ? FindWindowExW(name, nullptr, L"ComboBox", nullptr) : nullptr;
+    edit = edit ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : FindWindowExW(name, nullptr, L"Edit", nullptr);
+    if (!edit) return false;
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+}  // namespace
+
+// The window menu's commands as automation sends them: a book opened and the prices saved
+// through the real dialogs, the chain copied, a bad book refused with its problems.
+TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
+    const std::wstring folder = TestFolder();
+    const std::wstring book = WriteBook(folder);
+    RunningProgram program(WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir));
+    HWND form = program.WaitForWindow(L"Form");
+    ASSERT_NE(form, nullptr);
+    CalculatorWindow window(form);
+    ASSERT_TRUE(window.Complete());
+    const std::wstring title = WideTitle(form);
+    PickComboItem(window.FactoryCombo, 3);
+    ASSERT_TRUE(program.WaitUntil([&] { return !TextOf(window.MainFactoryName).empty(); }, 10000));
+
+    PostMessageW(form, WM_SYSCOMMAND, 0x0100, 0);
+    ASSERT_TRUE(AnswerFileDialog(program, book));
+    EXPECT_TRUE(program.WaitUntil([&] { return WideTitle(form) == title + L" \u2014 моя книга.txt"; }, 10000));
+
+    const std::wstring saved = folder + L"\\сохраненная.txt";
+    PostMessageW(form, WM_SYSCOMMAND, 0x0110, 0);
+    ASSERT_TRUE(AnswerFileDialog(program, saved));
+    ASSERT_TRUE(program.WaitUntil([&] { return !FileBytes(saved).empty(); }, 10000));
+    const std::string bytes = FileBytes(saved);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF// ", 0), 0u);
+    EXPECT_NE(bytes.find(";" + TextOf(window.SalePrices[0]) + "\r\n"), std::string::npos) << bytes;
+
+    PostMessageW(form, WM_SYSCOMMAND, 0x0120, 0);
+    EXPECT_TRUE(program.WaitUntil([&] { return WideTitle(form) == title; }, 10000));
+
+    PostMessageW(form, WM_SYSCOMMAND, 0x0130, 0);
+    const std::wstring firstLine = L"Главная фабрика\t" + Cp1251ToWide(TextOf(window.MainFactoryName)) + L"\t";
+    EXPECT_TRUE(program.WaitUntil([&] { return ClipboardText().rfind(firstLine, 0) == 0; }, 10000));
+    EXPECT_NE(ClipboardText().find(L"\r\nДоход цепочки за сутки:\t"), std::wstring::npos);
+
+    // A bad book: one box with the path and each problem; the window goes on without it.
+    const std::wstring bad = folder + L"\\плохая.txt";
+    HANDLE file = CreateFileW(bad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string lines = "Нет такого товара;5\r\n";
+    DWORD written = 0;
+    WriteFile(file, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+    CloseHandle(file);
+    PostMessageW(form, WM_SYSCOMMAND, 0x0100, 0);
+    ASSERT_TRUE(AnswerFileDialog(program, bad));
+    HWND box = program.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    HWND message = FindWindowExW(box, nullptr, L"Static", nullptr);
+    while (message && GetWindowTextLengthW(message) == 0) message = FindWindowExW(box, message, L"Static", nullptr);
+    const std::wstring said = message ? WideTitle(message) : L"";
+    EXPECT_NE(said.find(bad), std::wstring::npos) << WideToCp1251(said);
+    EXPECT_NE(said.find(L"плохая.txt:1: "), std::wstring::npos) << WideToCp1251(said);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(box); }, 10000));
+    EXPECT_EQ(WideTitle(form), title);
+}
