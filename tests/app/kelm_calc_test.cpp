@@ -88,7 +88,8 @@ TEST_F(KelmCalcTest, AboutShowsItsBoxOverTheDisabledWindow) {
         GetWindowTextW(search.found, caption, 64);
         EXPECT_EQ(WideToCp1251(caption), "О программе");
         EXPECT_EQ(GetWindow(search.found, GW_OWNER), window);
-        EXPECT_FALSE(IsWindowEnabled(window)) << "the box is modal";
+        // The box is found as soon as it is made, before it disables its owner.
+        EXPECT_TRUE(program_.WaitUntil([&] { return !IsWindowEnabled(window); }, kPatience)) << "the box is modal";
         PostMessageW(search.found, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(program_.WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }, kPatience));
     }
@@ -124,7 +125,9 @@ TEST_F(KelmCalcTest, TheWindowOpensCentredFilledAndFixedInSize) {
 class FailingHandlerTest : public ::testing::TestWithParam<const wchar_t*> {};
 
 TEST_P(FailingHandlerTest, IsToldInOneBoxThenTheProgramEndsWithTheInternalErrorCode) {
-    RunningProgram program(WindowsPath(KELM_CALC_FAILING_EXE), WindowsPath(KELM_SOURCE_DIR), GetParam());
+    SetEnvironmentVariableW(L"KELM_ABOUT_FAILS", GetParam());
+    RunningProgram program(WindowsPath(KELM_CALC_FAILING_EXE), WindowsPath(KELM_SOURCE_DIR));
+    SetEnvironmentVariableW(L"KELM_ABOUT_FAILS", nullptr);
     HWND window = program.WaitForWindow(L"Form", kPatience);
     ASSERT_NE(window, nullptr);
     HWND about = FindByText(window, L"Button", "О программе");
