@@ -294,6 +294,7 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     EXPECT_TRUE(program.WaitUntil([&] { return WideTitle(form) == title + L" \u2014 моя книга.txt"; }, 10000));
 
     const std::wstring saved = folder + L"\\сохраненная.txt";
+    DeleteFileW(saved.c_str());  // left by an earlier run: Wine gives process ids again
     PostMessageW(form, WM_SYSCOMMAND, 0x0110, 0);
     ASSERT_TRUE(AnswerFileDialog(program, saved));
     ASSERT_TRUE(program.WaitUntil([&] { return !FileBytes(saved).empty(); }, 10000));
@@ -328,4 +329,20 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(box); }, 10000));
     EXPECT_EQ(WideTitle(form), title);
+}
+
+// A bad book given at start is told of in a box of its own before the window shows; the
+// window then starts without a book.
+TEST(Calculator, ABadBookGivenAtStartIsToldOfAndTheWindowStartsWithoutIt) {
+    const std::wstring missing = TestFolder() + L"\\нет такой книги.txt";
+    RunningProgram program(WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir), L"\"" + missing + L"\"");
+    HWND box = program.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    const std::wstring said = WideTitle(GetDlgItem(box, 0xFFFF));
+    EXPECT_EQ(said.rfind(missing + L"\r\n\r\nнет такой книги.txt: книга цен не найдена или не читается", 0), 0u)
+        << WideToCp1251(said);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    HWND form = program.WaitForWindow(L"Form");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(WideToCp1251(WideTitle(form)), "Программа для расчета производственных цепочек в Kelm");
 }
