@@ -54,15 +54,17 @@ std::vector<ShownPrice> ShownPrices(const ChainModel& model, const Chain& chain)
 
 std::string BookLine(std::string_view ware, std::int32_t price, std::string_view comment) {
     std::string line(ware);
-    line += ";" + IntToText(price);
+    line.append(";").append(IntToText(price));
     if (!comment.empty()) line.append(" // ").append(comment);
     return line;
 }
 
 std::string SharedNameLine(std::string_view line, const std::vector<std::int32_t>& wares,
                            const std::vector<RecordSource>& wareLines) {
-    return "// " + std::string(line) + "; по названию не задать: так называются товары " +
-           WareLinesText(wares, wareLines);
+    std::string commented = "// ";
+    return commented.append(line)
+        .append("; по названию не задать: так называются товары ")
+        .append(WareLinesText(wares, wareLines));
 }
 
 std::string ShownPricesBook(const ChainModel& model, const Catalogue& catalogue, int item,

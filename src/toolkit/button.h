@@ -19,7 +19,7 @@ public:
     Event<Control&> OnClick;
 
 private:
-    explicit Button(Control& parent) : Control(parent) {}
+    explicit Button(Control& parent) : Control(&parent) {}
     bool HandleOwnMessage(const Message& message, LRESULT& result) override;
     void HandleNotification(int code) override;
 };

@@ -28,7 +28,7 @@ public:
     Event<Control&> OnClick;
 
 private:
-    explicit CheckBox(Control& parent, bool autoSize) : Control(parent), autoSize_(autoSize) {}
+    explicit CheckBox(Control& parent, bool autoSize) : Control(&parent), autoSize_(autoSize) {}
     void HandleNotification(int code) override;
     bool HandleNotify(const NMHDR& header, LRESULT& result) override;
     void SizeToText(DeviceRect& place, std::string_view text) override;

@@ -28,7 +28,7 @@ public:
     Event<Control&> OnChange;
 
 private:
-    explicit ComboBox(Control& parent) : Control(parent) {}
+    explicit ComboBox(Control& parent) : Control(&parent) {}
     void HandleNotification(int code) override;
     void SizeDroppedList();
 };

@@ -15,9 +15,9 @@ HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
 }  // namespace
 
-Control::Control(Control& parent) : parent_(&parent), context_(parent.context_) {
+Control::Control(Control* parent) : parent_(parent), context_(parent->context_) {
     font_.OnOwnerChange = MakeEvent<&Control::FontChanged>(*this);
-    font_.Assign(parent.font_);
+    font_.Assign(parent->font_);
 }
 
 Control::Control(std::unique_ptr<WindowContext> context)
@@ -223,7 +223,7 @@ bool Control::HandleOwnMessage(const Message& message, LRESULT&) {
 
 void Control::RelayToTooltip(const Message& message) {
     const DWORD position = GetMessagePos();
-    MSG relayed{message.Window, message.Id, message.WParam, message.LParam, GetMessageTime(),
+    MSG relayed{message.Window, message.Id, message.WParam, message.LParam, static_cast<DWORD>(GetMessageTime()),
                 {GET_X_LPARAM(position), GET_Y_LPARAM(position)}};
     context_.Tooltip().Relay(*this, relayed);
 }

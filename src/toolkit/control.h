@@ -145,7 +145,7 @@ public:
     Event<Control&, int> OnKeyDown;  // the virtual key code
 
 protected:
-    explicit Control(Control& parent);
+    explicit Control(Control* parent);  // never null: a top-level window takes a context
     // A top-level window: it keeps the context its controls share.
     explicit Control(std::unique_ptr<WindowContext> context);
 

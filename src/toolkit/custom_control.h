@@ -35,7 +35,7 @@ public:
     Event<Control&> OnScaleChange;
 
 private:
-    explicit CustomControl(Control& parent) : Control(parent) {}
+    explicit CustomControl(Control& parent) : Control(&parent) {}
     bool HandleOwnMessage(const Message& message, LRESULT& result) override;
     void ScaleChanged() override { OnScaleChange(*this); }
 };

@@ -26,7 +26,7 @@ public:
 
 private:
     EditBox(Control& parent, bool takesGroupedNumbers)
-        : Control(parent), takesGroupedNumbers_(takesGroupedNumbers) {}
+        : Control(&parent), takesGroupedNumbers_(takesGroupedNumbers) {}
     void HandleNotification(int code) override;
 
     bool takesGroupedNumbers_;

@@ -15,7 +15,7 @@ public:
     static GroupBox& Create(Control& parent, const GroupBoxArgs& args);
 
 private:
-    explicit GroupBox(Control& parent) : Control(parent) {}
+    explicit GroupBox(Control& parent) : Control(&parent) {}
     bool HandleOwnMessage(const Message& message, LRESULT& result) override;
     bool TakesFirstFocus() const override { return false; }
 };

@@ -18,7 +18,7 @@ public:
     Event<Control&> OnClick;
 
 private:
-    explicit Label(Control& parent, bool autoSize) : Control(parent), autoSize_(autoSize) {}
+    explicit Label(Control& parent, bool autoSize) : Control(&parent), autoSize_(autoSize) {}
     void HandleNotification(int code) override;
     void SizeToText(DeviceRect& place, std::string_view text) override;
 

@@ -14,6 +14,6 @@ public:
     static Panel& Create(Control& parent, const PanelArgs& args);
 
 private:
-    explicit Panel(Control& parent) : Control(parent) {}
+    explicit Panel(Control& parent) : Control(&parent) {}
     bool HandleOwnMessage(const Message& message, LRESULT& result) override;
 };

@@ -208,9 +208,10 @@ TEST_F(ControlEventsTest, ABoxForNumbersKeepsAPastedGroupedNumberWithoutItsMarks
         recorder.calls.clear();
         other.Focus();
         EXPECT_EQ(WideTextOf(*c.box), c.kept) << name;
-        if (c.box == &numbers)
+        if (c.box == &numbers) {
             EXPECT_EQ(recorder.calls, std::vector<std::string>{"leave " + WideToCp1251(c.kept)})
                 << name << ": the box's own handler sees the number";
+        }
     }
 }
 
