@@ -239,9 +239,17 @@ namespace {
 bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
     HWND dialog = program.WaitForWindow(L"#32770");
     if (!dialog) return false;
-    HWND name = GetDlgItem(dialog, 0x47c);
-    HWND edit = name ? FindWindowExW(name, nullptr, L"ComboBox", nullptr) : nullptr;
-    edit = edit ? FindWindowExW(edit, nullptr, L"Edit", nullptr) : FindWindowExW(name, nullptr, L"Edit", nullptr);
+    // The dialog shows before its controls are all made, most of all under emulation.
+    HWND edit = nullptr;
+    program.WaitUntil(
+        [&] {
+            HWND name = GetDlgItem(dialog, 0x47c);
+            HWND combo = name ? FindWindowExW(name, nullptr, L"ComboBox", nullptr) : nullptr;
+            edit = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr)
+                         : name ? FindWindowExW(name, nullptr, L"Edit", nullptr) : nullptr;
+            return edit != nullptr;
+        },
+        10000);
     if (!edit) return false;
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
@@ -321,8 +329,8 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     ASSERT_TRUE(AnswerFileDialog(program, bad));
     HWND box = program.WaitForWindow(L"#32770");
     ASSERT_NE(box, nullptr);
-    HWND message = FindWindowExW(box, nullptr, L"Static", nullptr);
-    while (message && GetWindowTextLengthW(message) == 0) message = FindWindowExW(box, message, L"Static", nullptr);
+    HWND message = nullptr;
+    program.WaitUntil([&] { return (message = GetDlgItem(box, 0xFFFF)) != nullptr; }, 10000);
     const std::wstring said = message ? WideTitle(message) : L"";
     EXPECT_NE(said.find(bad), std::wstring::npos) << WideToCp1251(said);
     EXPECT_NE(said.find(L"плохая.txt:1: "), std::wstring::npos) << WideToCp1251(said);
