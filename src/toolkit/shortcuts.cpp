@@ -9,11 +9,6 @@ bool FocusHasTextSelection() {
     return focused && (SendMessageW(focused, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL);
 }
 
-bool Greyed(HWND window, int command) {
-    const UINT state = GetMenuState(GetSystemMenu(window, FALSE), static_cast<UINT>(command), MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED));
-}
-
 }  // namespace
 
 bool Shortcuts::HandleKey(const MSG& message) {
@@ -24,7 +19,7 @@ bool Shortcuts::HandleKey(const MSG& message) {
     for (const Shortcut& shortcut : shortcuts->shortcuts_) {
         if (static_cast<WPARAM>(shortcut.Key) != message.wParam) continue;
         if (shortcut.YieldsToText && FocusHasTextSelection()) return false;
-        if (Greyed(top->Window(), shortcut.Command)) return true;
+        // The window leaves a greyed command alone, however it comes.
         SendMessageW(top->Window(), WM_SYSCOMMAND, static_cast<WPARAM>(shortcut.Command), 0);
         return true;
     }

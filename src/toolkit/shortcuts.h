@@ -14,8 +14,7 @@ struct Shortcut {
 };
 
 // A top-level window's shortcuts, one of its owned objects. The message loop asks about
-// every key; a shortcut sends the window WM_SYSCOMMAND with its command, as the menu does,
-// unless the command is greyed in the menu.
+// every key; a shortcut sends the window WM_SYSCOMMAND with its command, as the menu does.
 class Shortcuts : public OwnedObject {
 public:
     explicit Shortcuts(std::vector<Shortcut> shortcuts) : shortcuts_(std::move(shortcuts)) {}

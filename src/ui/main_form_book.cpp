@@ -92,8 +92,8 @@ bool MainForm::OpenBook(const NativePath& path) {
     }
     book_ = std::move(reading.Book);
     Window->ShowNameInTitle(name);
-    ChainModel model = ReadChain();
     if (ChosenItem() >= 0) {
+        ChainModel model = ReadChain();
         TypeBook(model, PricedBy::Choice);
         WriteChain(model);
     }
