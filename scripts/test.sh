@@ -43,7 +43,7 @@ source scripts/wine-env.sh
 # 64-bit run reads the same window.
 left_out=
 [[ $KELM_WINE32 != emulated ]] ||
-  left_out="ReadCalculatorTest.* (in e2e_tests, and e2e_read_at_144_dpi): the reader's process faults in Wine's 32-bit COM under qemu after its checks have passed"
+  left_out="ReadCalculatorTest.* (in e2e_tests, and e2e_read_at_144_dpi): the reader's process faults in Wine's 32-bit COM under qemu after its checks have passed; Calculator.TheWindowMenuOpensSavesAndCopies (in e2e_tests): under qemu Wine's save dialog at times does not take the typed name (it passes alone; the 64-bit run drives the same dialogs)"
 export left_out
 /usr/lib/wine/wineserver -k 2>/dev/null || true  # none left from an earlier run without a display
 /usr/lib/wine/wineserver -w
@@ -62,7 +62,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       continue
     fi
     skip=
-    [[ $kind == win32 && -n $left_out ]] && skip="-E e2e_read_at_144_dpi" && export GTEST_FILTER="-ReadCalculatorTest.*"
+    [[ $kind == win32 && -n $left_out ]] && skip="-E e2e_read_at_144_dpi" && export GTEST_FILTER="-ReadCalculatorTest.*:Calculator.TheWindowMenuOpensSavesAndCopies"
     phase "$kind suite" bash -c "cd build/$kind && ctest --output-on-failure --timeout 600 $skip 2>&1 |
                                  tee ../$kind-ctest.log; exit \${PIPESTATUS[0]}" || result=1
     unset GTEST_FILTER
