@@ -68,9 +68,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     unset GTEST_FILTER
   done
   phase start-up scripts/startup.sh 9 || result=1
-  # Every test ends what it started: no calculator of this tree may still run.
+  # Every test ends what it started: no calculator of this tree may still run. A calculator
+  # is a process with an argument naming its exe; this script names it only in its text.
   left=$(grep -lsz "^WINEPREFIX=$PWD/build/" /proc/[0-9]*/environ | cut -d/ -f3 |
-         while read -r pid; do grep -qs "kelm-calc" "/proc/$pid/cmdline" && echo "$pid"; done)
+         while read -r pid; do grep -qszE "(^|[\\/])kelm-calc[^\\/]*[.]exe\$" "/proc/$pid/cmdline" && echo "$pid"; done)
   if [[ -n $left ]]; then
     echo "processes left: a kelm-calc.exe outlived its test (pids: $(echo $left))" | tee build/left.log
     result=1
