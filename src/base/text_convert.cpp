@@ -90,6 +90,37 @@ std::string IntToText(std::int32_t value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string FormatIntList(std::string_view format, std::initializer_list<std::int32_t> values) {
+    constexpr std::size_t kLongest = 1024;
+    std::string text;
+    const std::int32_t* next = values.begin();
+    for (std::size_t pos = 0; pos < format.size() && text.size() < kLongest;) {
+        if (format[pos] != '%' || pos + 1 == format.size()) {
+            text += format[pos++];
+            continue;
+        }
+        if (format[++pos] == '%') {
+            text += format[pos++];
+            continue;
+        }
+        const std::size_t width = static_cast<std::size_t>(ReadDigits(format, pos, 10));
+        std::size_t precision = 1;
+        if (pos < format.size() && format[pos] == '.')
+            precision = static_cast<std::size_t>(ReadDigits(format, ++pos, 10));
+        if (pos == format.size() || format[pos] != 'd' || next == values.end()) break;
+        ++pos;
+        const std::int32_t value = *next++;
+        std::string digits = IntToText(value);
+        if (value < 0) digits.erase(0, 1);
+        if (digits.size() < precision) digits.insert(0, precision - digits.size(), '0');
+        if (value < 0) digits.insert(0, 1, '-');
+        if (digits.size() < width) text.append(width - digits.size(), ' ');
+        text += digits;
+    }
+    if (text.size() > kLongest) text.resize(kLongest);
+    return text;
+}
+
 std::string ListText(const std::vector<std::string>& items, std::string_view last) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -25,12 +25,12 @@ std::string IntToText(std::int32_t value);
 // Items one after another, ", " between them and `last` (such as " и ") before the last.
 std::string ListText(const std::vector<std::string>& items, std::string_view last);
 
-// printf-style "%d" formatting of 32-bit integers; at most 1024 characters.
+// printf's "%d" with its optional width and precision ("%5d", "%.2d"), and "%%", for 32-bit
+// integers; any other text is copied. At most 1024 characters.
+std::string FormatIntList(std::string_view format, std::initializer_list<std::int32_t> values);
+
 template <class... Ints>
-std::string FormatInts(const char* format, Ints... values) {
+std::string FormatInts(std::string_view format, Ints... values) {
     static_assert((std::is_same_v<Ints, std::int32_t> && ...), "FormatInts takes 32-bit integers");
-    char buffer[1025];
-    int length = std::snprintf(buffer, sizeof buffer, format, static_cast<int>(values)...);
-    if (length < 0) return {};
-    return std::string(buffer, static_cast<std::size_t>(length) < sizeof buffer ? length : sizeof buffer - 1);
+    return FormatIntList(format, {values...});
 }

@@ -1,10 +1,9 @@
 #include "calc/result_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <string_view>
 
+#include "base/decimal_digits.h"
 #include "base/text_convert.h"
 
 namespace {
@@ -17,18 +16,7 @@ std::string RealToText(double value) {
     if (value == 0) return "0";
     if (!std::isfinite(value)) return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
 
-    // d.dddddddddddddde[+-]x: the 15 significant digits, correctly rounded, and the exponent.
-    // snprintf rather than to_chars: the latter's tables would double the program's size.
-    char scientific[64];
-    int length = std::snprintf(scientific, sizeof scientific, "%.*e", kSignificantDigits - 1,
-                               std::fabs(value));
-    std::string_view text(scientific, static_cast<std::size_t>(length));
-    std::size_t e = text.find('e');
-    std::string digits;
-    digits += text[0];
-    digits += text.substr(2, e - 2);
-    int exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-
+    const auto [digits, exponent] = RoundToSignificantDigits(std::fabs(value), kSignificantDigits);
     std::string integerPart, fraction;
     if (exponent >= 0) {
         std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;

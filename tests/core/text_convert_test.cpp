@@ -77,6 +77,8 @@ TEST(FormatInts, FormatsLikePrintfPercentD) {
     EXPECT_EQ(FormatInts("%.2d:%.2d:%.2d", 100, 0, 59), "100:00:59");
     EXPECT_EQ(FormatInts("%d", -7), "-7");
     EXPECT_EQ(FormatInts("[%5d]", 42), "[   42]");
+    EXPECT_EQ(FormatInts("[%5.3d] 100%%", -7), "[ -007] 100%");
+    EXPECT_EQ(FormatInts("%d из %d", std::numeric_limits<std::int32_t>::min(), 0), "-2147483648 из 0");
 }
 
 TEST(FormatInts, CutsTheResultAt1024Characters) {

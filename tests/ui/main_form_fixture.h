@@ -77,8 +77,12 @@ protected:
             const DeviceRect real = WindowPlace(c.control->Window()), expected = scale(c.place);
             EXPECT_EQ(real.Left, expected.Left) << c.name;
             EXPECT_EQ(real.Top, expected.Top) << c.name;
-            if (!c.autoSized) EXPECT_EQ(real.Width, expected.Width) << c.name;
-            if (c.place.Height > 0_lpx) EXPECT_EQ(real.Height, expected.Height) << c.name;
+            if (!c.autoSized) {
+                EXPECT_EQ(real.Width, expected.Width) << c.name;
+            }
+            if (c.place.Height > 0_lpx) {
+                EXPECT_EQ(real.Height, expected.Height) << c.name;
+            }
             LOGFONTW font{};
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(c.control->Window(), WM_GETFONT, 0, 0)), sizeof font, &font);
             EXPECT_EQ(font.lfHeight, scale(-11_lpx).Value) << c.name;
