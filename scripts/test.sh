@@ -21,14 +21,23 @@ for kind in native sanitize; do
     status=1
 done
 
-# The minute of fuzzing is shared by the tables' and the price book's fuzzer. New inputs go
-# to scratch corpora; the seeds in fuzz/ stay as they are.
-fuzz_result=""
-for fuzzer in table:corpus book:book-corpus; do
-  name=${fuzzer%%:*}
+# A minute of fuzzing: the tables' and the price book's fuzzer, half a minute each, side by
+# side (each takes one core). New inputs go to scratch corpora; the seeds in fuzz/ stay.
+fuzz() {
+  local name=$1 seeds=$2
   mkdir -p build/fuzz-$name-corpus
-  if phase "fuzz $name" build/fuzz/fuzz/${name}_fuzzer -max_len=24576 -max_total_time=30 -print_final_stats=1 \
-       -artifact_prefix=build/fuzz-$name- build/fuzz-$name-corpus fuzz/${fuzzer#*:} >build/fuzz-$name.log 2>&1; then
+  if build/fuzz/fuzz/${name}_fuzzer -max_len=24576 -max_total_time=30 -print_final_stats=1 \
+       -artifact_prefix=build/fuzz-$name- build/fuzz-$name-corpus fuzz/$seeds >build/fuzz-$name.log 2>&1; then
+    echo passed >build/fuzz-$name.result
+  else
+    echo failed >build/fuzz-$name.result
+  fi
+}
+rm -f build/fuzz-*.result
+phase fuzz eval 'fuzz table corpus & fuzz book book-corpus & wait'
+fuzz_result=""
+for name in table book; do
+  if [[ $(cat build/fuzz-$name.result 2>/dev/null) == passed ]]; then
     fuzz_result+="$name: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' build/fuzz-$name.log | tail -1 || true), no finding; "
   else
     tail -40 build/fuzz-$name.log
@@ -37,6 +46,11 @@ for fuzzer in table:corpus book:book-corpus; do
   fi
 done
 
+# The Wine prefixes the suites run in (the display scales and the fallback font set), made
+# side by side: each is mostly waiting on its own Wine server.
+prepare_prefix() { env KELM_ROOT="$KELM_ROOT" "$@" bash -c 'source scripts/wine-env.sh'; }
+phase "wine prefixes" eval 'prepare_prefix KELM_DPI=96 & prepare_prefix KELM_DPI=120 & prepare_prefix KELM_DPI=144 &
+                            prepare_prefix KELM_FONT_SET=fallback & wait'
 source scripts/wine-env.sh
 # Under emulation the accessibility reader's process faults in Wine's 32-bit COM once a test
 # is over (at its end, or at the next test's start), though every check of it passes; the
