@@ -1,9 +1,15 @@
 // The real calculator, started as a player starts it and driven from outside its process.
+#include <windows.h>
+
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "base/cp1251.h"
 #include "calc/chain_results.h"
@@ -251,9 +257,14 @@ bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
         },
         10000);
     if (!edit) return false;
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+    // A dialog still setting itself up passes over a name given too early, so the name is
+    // given and OK pressed again until the dialog takes it and closes.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        if (program.WaitUntil([&] { return !IsWindow(dialog); }, 3000)) return true;
+    }
+    return false;
 }
 
 std::wstring ClipboardText() {
@@ -337,6 +348,33 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(box); }, 10000));
     EXPECT_EQ(WideTitle(form), title);
+}
+
+// A book dropped from Explorer is opened: the drop's file list written into the program,
+// as the shell hands it over, and WM_DROPFILES posted.
+TEST(Calculator, ABookDroppedOnTheWindowIsOpened) {
+    const std::wstring book = WriteBook(TestFolder());
+    RunningProgram program(WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir));
+    HWND form = program.WaitForWindow(L"Form");
+    ASSERT_NE(form, nullptr);
+    const std::wstring title = WideTitle(form);
+
+    std::vector<char> drop(sizeof(DROPFILES) + (book.size() + 2) * sizeof(wchar_t));
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    std::memcpy(drop.data(), &header, sizeof header);
+    std::memcpy(drop.data() + sizeof header, book.c_str(), (book.size() + 1) * sizeof(wchar_t));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(form, &processId);
+    OwnedKernelHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    ASSERT_TRUE(process);
+    void* remote = VirtualAllocEx(process.Get(), nullptr, drop.size(), MEM_COMMIT, PAGE_READWRITE);
+    ASSERT_NE(remote, nullptr);
+    ASSERT_TRUE(WriteProcessMemory(process.Get(), remote, drop.data(), drop.size(), nullptr));
+    PostMessageW(form, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+
+    EXPECT_TRUE(program.WaitUntil([&] { return WideTitle(form) == title + L" \u2014 моя книга.txt"; }, 10000));
 }
 
 // A bad book given at start is told of in a box of its own before the window shows; the
