@@ -81,7 +81,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
                                  tee ../$kind-ctest.log; exit \${PIPESTATUS[0]}" || result=1
     unset GTEST_FILTER
   done
-  phase start-up scripts/startup.sh 9 || result=1
+  phase start-up scripts/startup.sh 15 || result=1
   # Every test ends what it started: no calculator of this tree may still run. A calculator
   # is a process with an argument naming its exe; this script names it only in its text.
   left=$(grep -lsz "^WINEPREFIX=$PWD/build/" /proc/[0-9]*/environ | cut -d/ -f3 |
