@@ -12,8 +12,9 @@ case $kind in
   native) toolchain=(-DKELM_BUILD_TESTS=ON) ;;
   win64)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release -DKELM_BUILD_TESTS=ON) ;;
   win32)  toolchain=(--toolchain "$KELM_ROOT/cmake/mingw-w64-i686.cmake" -DCMAKE_BUILD_TYPE=Release -DKELM_BUILD_TESTS=ON) ;;
-  # -O1 and line tables only: reports keep their lines, and the build takes half the time.
-  sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
+  # Unoptimised, with line tables only: reports keep their lines, and the build takes less
+  # than half the time it took at -O2 with full debug information.
+  sanitize) toolchain=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O0 -g1 -DNDEBUG"
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -D_GLIBCXX_ASSERTIONS") ;;
   fuzz)   toolchain=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_BUILD_TESTS=OFF
       -DKELM_BUILD_FUZZ=ON)

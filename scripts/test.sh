@@ -14,6 +14,15 @@ for kind in native win64 win32 sanitize fuzz; do
   phase "build $kind" scripts/build.sh "$kind"
 done
 
+# The Wine prefixes the suites run in (the display scales and the fallback font set), made
+# side by side in the background while the native suites and the fuzzers run.
+prepare_prefix() { env KELM_ROOT="$KELM_ROOT" "$@" bash -c 'source scripts/wine-env.sh'; }
+prefixes=()
+for variant in KELM_DPI=96 KELM_DPI=120 KELM_DPI=144 KELM_FONT_SET=fallback; do
+  prepare_prefix "$variant" &
+  prefixes+=($!)
+done
+
 status=0
 phase size bash -c 'scripts/check-size.sh 2>&1 | tee build/size.log; exit ${PIPESTATUS[0]}' || status=1
 for kind in native sanitize; do
@@ -34,7 +43,7 @@ fuzz() {
   fi
 }
 rm -f build/fuzz-*.result
-phase fuzz eval 'fuzz table corpus & fuzz book book-corpus & wait'
+phase fuzz eval 'fuzz table corpus & tables=$!; fuzz book book-corpus & book=$!; wait $tables $book'
 fuzz_result=""
 for name in table book; do
   if [[ $(cat build/fuzz-$name.result 2>/dev/null) == passed ]]; then
@@ -46,11 +55,7 @@ for name in table book; do
   fi
 done
 
-# The Wine prefixes the suites run in (the display scales and the fallback font set), made
-# side by side: each is mostly waiting on its own Wine server.
-prepare_prefix() { env KELM_ROOT="$KELM_ROOT" "$@" bash -c 'source scripts/wine-env.sh'; }
-phase "wine prefixes" eval 'prepare_prefix KELM_DPI=96 & prepare_prefix KELM_DPI=120 & prepare_prefix KELM_DPI=144 &
-                            prepare_prefix KELM_FONT_SET=fallback & wait'
+phase "wine prefixes" wait "${prefixes[@]}"
 source scripts/wine-env.sh
 # Under emulation a few end-to-end tests cannot run in the 32-bit suite: each is named below
 # with what happens to it there. The 64-bit run drives the same window.
