@@ -14,15 +14,6 @@ for kind in native win64 win32 sanitize fuzz; do
   phase "build $kind" scripts/build.sh "$kind"
 done
 
-# The Wine prefixes the suites run in (the display scales and the fallback font set), made
-# side by side in the background while the native suites and the fuzzers run.
-prepare_prefix() { env KELM_ROOT="$KELM_ROOT" "$@" bash -c 'source scripts/wine-env.sh'; }
-prefixes=()
-for variant in KELM_DPI=96 KELM_DPI=120 KELM_DPI=144 KELM_FONT_SET=fallback; do
-  prepare_prefix "$variant" &
-  prefixes+=($!)
-done
-
 status=0
 phase size bash -c 'scripts/check-size.sh 2>&1 | tee build/size.log; exit ${PIPESTATUS[0]}' || status=1
 for kind in native sanitize; do
@@ -55,7 +46,11 @@ for name in table book; do
   fi
 done
 
-phase "wine prefixes" wait "${prefixes[@]}"
+# The Wine prefixes the suites run in (the display scales and the fallback font set), made
+# side by side: one after another they took twice as long.
+prepare_prefix() { env KELM_ROOT="$KELM_ROOT" "$@" bash -c 'source scripts/wine-env.sh'; }
+phase "wine prefixes" eval 'prepare_prefix KELM_DPI=96 & prepare_prefix KELM_DPI=120 & prepare_prefix KELM_DPI=144 &
+                            prepare_prefix KELM_FONT_SET=fallback & wait'
 source scripts/wine-env.sh
 # Under emulation a few end-to-end tests cannot run in the 32-bit suite: each is named below
 # with what happens to it there. The 64-bit run drives the same window.
