@@ -257,14 +257,9 @@ bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
         },
         10000);
     if (!edit) return false;
-    // A dialog still setting itself up passes over a name given too early, so the name is
-    // given and OK pressed again until the dialog takes it and closes.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        if (program.WaitUntil([&] { return !IsWindow(dialog); }, 3000)) return true;
-    }
-    return false;
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
 }
 
 std::wstring ClipboardText() {
