@@ -108,6 +108,6 @@ done
 [[ -z $left_out ]] || echo "win32 left out: $left_out"
 cat build/left.log 2>/dev/null || true
 grep '^size: ' build/size.log
-grep '^start-up: ' build/win64/startup.log || echo "start-up: not measured"
+grep "^start-up: " build/win64/startup.log || echo "start-up: not measured ($(grep -hE "before showing a window|: not started, " build/win64/startup.log | tail -1 | tr -d "\r"))"
 echo "phases: $(paste -sd, build/phases.log | sed 's/,/, /g')"
 exit $status
