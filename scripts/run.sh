@@ -5,6 +5,8 @@ KELM_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 cd "$KELM_ROOT"
 scripts/setup.sh
 scripts/build.sh win64 --target=kelm-calc
+# On a desktop its window manager frames the window, as it frames every program's.
+export KELM_WINE_MANAGED=Y
 source scripts/wine-env.sh
 exe=build/win64/src/app/kelm-calc.exe
 if [[ -z "${DISPLAY:-}" ]]; then

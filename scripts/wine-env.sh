@@ -4,8 +4,13 @@
 #   KELM_FONT_SET=tahoma    Wine's own fonts (fonts-wine), Tahoma among them: the default
 #   KELM_FONT_SET=fallback  DejaVu Sans alone (fonts-dejavu-core), as on a machine without Tahoma
 #   KELM_DPI=96             the display's pixels per inch: 96 (100 %), 120 (125 %), 144 (150 %)
+#   KELM_WINE_MANAGED=N     Wine frames and places the windows itself: the default, for the
+#                           tests' virtual display, which runs no window manager (there every
+#                           managed window Wine hides waits two seconds for one to answer)
+#   KELM_WINE_MANAGED=Y     windows left to a window manager, as on a desktop: run.sh, screenshots
 export KELM_FONT_SET="${KELM_FONT_SET:-tahoma}"
 export KELM_DPI="${KELM_DPI:-96}"
+export KELM_WINE_MANAGED="${KELM_WINE_MANAGED:-N}"
 case $KELM_FONT_SET in
   tahoma) kelm_font_files=(/usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon)
           kelm_prefix=$KELM_ROOT/build/wineprefix ;;
@@ -14,8 +19,14 @@ case $KELM_FONT_SET in
           kelm_prefix=$KELM_ROOT/build/wineprefix-fallback ;;
   *) echo "unknown font set: $KELM_FONT_SET" >&2; return 2 ;;
 esac
-# The font set and scale name the prefix: one made with others is never reused.
+# The font set, scale and window management name the prefix: one made with others is never
+# reused.
 [[ $KELM_DPI == 96 ]] || kelm_prefix+=-dpi$KELM_DPI
+case $KELM_WINE_MANAGED in
+  N) ;;
+  Y) kelm_prefix+=-managed ;;
+  *) echo "KELM_WINE_MANAGED is Y or N, not: $KELM_WINE_MANAGED" >&2; return 2 ;;
+esac
 export WINEPREFIX=$kelm_prefix
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
@@ -37,7 +48,7 @@ fi
 
 # A prefix made while wine32 was missing or could not run cannot run 32-bit programs, and
 # wineboot does not mend it: whether wine32 is there and runs is part of the stamp.
-kelm_prefix_stamp=$( { echo "dpi $KELM_DPI"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}";
+kelm_prefix_stamp=$( { echo "dpi $KELM_DPI managed $KELM_WINE_MANAGED"; cat "$FONTCONFIG_FILE"; sha256sum "${kelm_font_files[@]}";
                        echo "wine32 $(dpkg-query -W -f='${Status} ${Version}' wine32:i386 2>/dev/null)";
                        echo "wine32 runs: $KELM_WINE32"; } |
                      sha256sum | cut -c1-64)
@@ -47,6 +58,8 @@ if [[ ! -f "$WINEPREFIX/system.reg" || "$(cat "$WINEPREFIX/kelm-prefix.stamp" 2>
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp "${kelm_font_files[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
   /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null || true
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ \
+    /d "$KELM_WINE_MANAGED" /f >/dev/null 2>&1 </dev/null
   if [[ $KELM_DPI != 96 ]]; then
     /usr/lib/wine/wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
       /d "$KELM_DPI" /f >/dev/null 2>&1 </dev/null

@@ -49,8 +49,7 @@ double TimeStartUp(const wchar_t* program, const wchar_t* folder) {
     QueryPerformanceCounter(&shown);
     DWORD exitCode = STILL_ACTIVE;
     if (!search.found) GetExitCodeProcess(process.hProcess, &exitCode);
-    // Ended at once: after a close, Wine takes two seconds to end the process, which is
-    // no part of starting it.
+    // Ended at once: how long a program takes to close is no part of its start.
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 20000);
     CloseHandle(process.hThread);
