@@ -152,8 +152,8 @@ HRESULT GridTableObject::get_accSelection(VARIANT* children) {
                 if (grid_->IsSelected(col, row)) ids.push_back(CellChildId(*grid_, {col, row}));
         if (ids.empty()) return ReturnNothing(children);
         if (ids.size() == 1) return ReturnChild(ids.front(), children);
-        IEnumVARIANT* items = NewChildEnumerator(std::move(ids));
-        children->punkVal = items;
+        // The variant holds the reference only once it is whole: a failure leaves it empty.
+        children->punkVal = NewChildEnumerator(std::move(ids)).Detach();
         children->vt = VT_UNKNOWN;
         return S_OK;
     }, children);

@@ -55,6 +55,7 @@ inline HRESULT ReturnNothing(VARIANT* result) {
 inline void ClearOut(LONG* out) { *out = 0; }
 inline void ClearOut(BSTR* out) { *out = nullptr; }
 inline void ClearOut(IDispatch** out) { *out = nullptr; }
+inline void ClearOut(IEnumVARIANT** out) { *out = nullptr; }
 inline void ClearOut(VARIANT* out) { out->vt = VT_EMPTY; }
 
 // The answer's result, or what its exception means to a reader: E_OUTOFMEMORY when memory

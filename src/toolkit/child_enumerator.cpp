@@ -1,8 +1,9 @@
 #include "toolkit/child_enumerator.h"
 
 #include <algorithm>
-#include <exception>
 #include <utility>
+
+#include "toolkit/accessibility.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+        if (count > 0 && !items) return E_POINTER;
         ULONG given = 0;
         for (; given < count && next_ < ids_.size(); ++given, ++next_) {
             items[given].vt = VT_I4;
@@ -44,15 +46,11 @@ public:
         next_ = 0;
         return S_OK;
     }
-    // No exception may unwind into the reader's call.
     HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
-        try {
+        return AnswerGuarded(true, [&] {
             *copy = new ChildEnumerator(ids_, next_);
             return S_OK;
-        } catch (const std::exception&) {
-            *copy = nullptr;
-            return E_OUTOFMEMORY;
-        }
+        }, copy);
     }
 
 private:
@@ -63,4 +61,6 @@ private:
 
 }  // namespace
 
-IEnumVARIANT* NewChildEnumerator(std::vector<LONG> ids) { return new ChildEnumerator(std::move(ids), 0); }
+ComRef<IEnumVARIANT> NewChildEnumerator(std::vector<LONG> ids) {
+    return ComRef<IEnumVARIANT>(new ChildEnumerator(std::move(ids), 0));
+}

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "toolkit/com_ref.h"
+
 // The children an object's selection holds, for a screen reader to walk through: child
-// ids as VT_I4 variants. The new enumerator has one reference.
-IEnumVARIANT* NewChildEnumerator(std::vector<LONG> ids);
+// ids as VT_I4 variants.
+ComRef<IEnumVARIANT> NewChildEnumerator(std::vector<LONG> ids);

@@ -17,6 +17,8 @@ public:
     Interface* Get() const { return object_; }
     Interface* operator->() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
+    // Hands the reference over to a caller, such as a reader's out-parameter.
+    [[nodiscard]] Interface* Detach() { return std::exchange(object_, nullptr); }
     void Reset(Interface* adopted = nullptr) {
         if (object_) object_->Release();
         object_ = adopted;

@@ -157,6 +157,19 @@ TEST_F(GridWindowTest, ReadersGetARangeSelectedAsItsCellsAndAGridInADisabledWind
     std::vector<LONG> ids;
     for (VARIANT item{}; items->Next(1, &item, nullptr) == S_OK;) ids.push_back(item.lVal);
     EXPECT_EQ(ids, (std::vector<LONG>{4, 5, 7, 8}));
+    // A copy goes on from where its original stands.
+    items->Reset();
+    VARIANT first{};
+    ASSERT_EQ(items->Next(1, &first, nullptr), S_OK);
+    IEnumVARIANT* cloned = nullptr;
+    ASSERT_EQ(items->Clone(&cloned), S_OK);
+    ComRef<IEnumVARIANT> copy(cloned);
+    VARIANT rest[4]{};
+    ULONG fetched = 0;
+    EXPECT_EQ(cloned->Next(4, rest, &fetched), S_FALSE);
+    EXPECT_EQ(fetched, 3u);
+    EXPECT_EQ(rest[0].lVal, 5);
+    EXPECT_EQ(items->Next(1, nullptr, nullptr), E_POINTER);
 
     POINT caption{5, 5};
     ClientToScreen(GridWindow(), &caption);

@@ -27,11 +27,12 @@
   }
 
   const wares = bytesOf("wares"), stations = bytesOf("stations");
-  const factories = core.load(wares, stations).split("\n").filter(Boolean).map(line => line.split("\t"));
+  const factories = core.load(wares, stations).split("\n").filter(Boolean).map(line => line.split("\t"))
+                        .map(([item, name]) => [item, name, core.nameKey(name)]);
   const picker = $("factory"), find = $("find");
   function listFactories() {
-    const part = find.value.trim().toLocaleLowerCase("ru"), chosen = new URLSearchParams(location.hash.slice(1)).get("item");
-    const shown = factories.filter(([, name]) => name.toLocaleLowerCase("ru").includes(part));
+    const part = core.nameKey(find.value), chosen = new URLSearchParams(location.hash.slice(1)).get("item");
+    const shown = factories.filter(([, , key]) => key.includes(part));
     picker.replaceChildren(...shown.map(([item, name]) => new Option(name, item, false, item === chosen)));
     $("found").textContent = part ? `Найдено: ${shown.length} из ${factories.length}` : "";
   }

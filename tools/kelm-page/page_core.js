@@ -29,5 +29,10 @@ async function startCore(moduleBytes) {
       const bytes = new TextEncoder().encode(text);
       return ask(core.kelm_request, [bytes], bytes.length);
     },
+    // A name as it is compared: case, ё or е and blanks do not matter.
+    nameKey: text => {
+      const bytes = new TextEncoder().encode(text);
+      return ask(core.kelm_name_key, [bytes], bytes.length);
+    },
   };
 }

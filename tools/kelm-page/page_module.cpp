@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/cp1251.h"
+#include "base/name_match.h"
 #include "page_request.h"
 #include "page_view.h"
 
@@ -40,4 +41,8 @@ KELM_EXPORT("kelm_load_tables") const char* kelm_load_tables(std::size_t waresSi
 
 KELM_EXPORT("kelm_request") const char* kelm_request(std::size_t size) {
     return Answer(AnswerRequest(tables, std::string_view(input).substr(0, size)));
+}
+
+KELM_EXPORT("kelm_name_key") const char* kelm_name_key(std::size_t size) {
+    return Answer(NameKey(Utf8ToCp1251(std::string_view(input).substr(0, size))));
 }

@@ -15,4 +15,8 @@ const char* kelm_load_tables(std::size_t waresSize, std::size_t stationsSize);
 
 // Answers the request of `size` bytes in the input (AnswerRequest).
 const char* kelm_request(std::size_t size);
+
+// The name key (NameKey) of the text of `size` bytes in the input: the page finds a typed
+// part of a factory's name by it, as kelm-chains does.
+const char* kelm_name_key(std::size_t size);
 }
