@@ -18,20 +18,6 @@ constexpr SHORT kRows = 200;
 
 const std::wstring kTables = L" --tables \"" + WindowsPath(KELM_SOURCE_DIR "/tables") + L"\"";
 
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-    ~OwnedHandle() {
-        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 struct ConsoleRun {
     DWORD ExitCode = ~DWORD(0);
     UINT CodePageAfter = 0;
@@ -50,8 +36,8 @@ ConsoleRun RunInConsole(const std::wstring& arguments) {
         run.Failed = "AllocConsole: " + std::to_string(GetLastError());
         return run;
     }
-    OwnedHandle screen(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr));
+    OwnedKernelHandle screen(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
     SetConsoleOutputCP(866);
     SetConsoleScreenBufferSize(screen.Get(), {kColumns, kRows});
     SMALL_RECT window{0, 0, kColumns - 1, 24};
@@ -62,7 +48,7 @@ ConsoleRun RunInConsole(const std::wstring& arguments) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        OwnedHandle thread(process.hThread), child(process.hProcess);
+        OwnedKernelHandle thread(process.hThread), child(process.hProcess);
         WaitForSingleObject(child.Get(), 20000);
         GetExitCodeProcess(child.Get(), &run.ExitCode);
     } else {

@@ -24,11 +24,6 @@ using namespace example;
 
 const std::filesystem::path kShipped = std::filesystem::path(KELM_SOURCE_DIR) / "tables";
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Replaces field `field` (from 0) of file line `line` (from 1) of a CP1251 table file.
 void ChangeField(const std::filesystem::path& file, int line, std::size_t field, const std::string& value) {
     std::string text = ReadBytes(file);

@@ -18,11 +18,6 @@ namespace {
 // File line of a station record: after the comment and the count line.
 int StationLine(int station) { return station + 3; }
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::size_t FilesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(
         std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));

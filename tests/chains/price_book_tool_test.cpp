@@ -42,11 +42,6 @@ long long ExampleIncome(const ExamplePrices& p, bool manual) {
     return static_cast<long long>(std::trunc(86400.0 / 600 * perCycle));
 }
 
-std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Field `column` of a ";"-separated line.
 std::string Field(const std::string& line, std::size_t column) {
     std::size_t start = 0;

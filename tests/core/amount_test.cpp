@@ -5,10 +5,9 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+#include "core/amount_texts.h"
 
-const std::string kOverflow(kOverflowText);
-const std::string kNoData(kNoDataText);
+namespace {
 
 Amount Known(double value) { return {value, Fault::None}; }
 

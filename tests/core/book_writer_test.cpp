@@ -9,8 +9,6 @@
 
 namespace {
 
-using namespace example;
-
 ChainModel Priced(const Catalogue& catalogue, bool manual, PriceLevel sale = PriceLevel::Minimum) {
     ChainModel model;
     PriceChain(model, catalogue, 0, PriceLevel::Maximum, sale, nullptr);
@@ -32,9 +30,9 @@ TEST(BookWriter, ASavedBookOpenedAgainChangesNothing) {
         model[kSupport2].Rows[0].Price = "9";
         BookReading reading = ReadBack(ShownPricesBook(model, catalogue, 0, {}), catalogue);
         ASSERT_TRUE(reading.Problems.empty()) << reading.Problems[0].Message;
-        EXPECT_EQ(reading.Book.PriceOfWare.at(kOre), 31);
-        EXPECT_EQ(reading.Book.PriceOfWare.at(kWater), 9);
-        EXPECT_EQ(reading.Book.PriceOfWare.contains(kProduct3), manual) << "support 3 sells to the main factory";
+        EXPECT_EQ(reading.Book.PriceOfWare.at(example::kOre), 31);
+        EXPECT_EQ(reading.Book.PriceOfWare.at(example::kWater), 9);
+        EXPECT_EQ(reading.Book.PriceOfWare.contains(example::kProduct3), manual) << "support 3 sells to the main factory";
         ChainModel reopened = model;
         TypeBookPrices(reopened, catalogue, 0, reading.Book, PricedBy::Choice);
         for (FactorySlot slot : {kMain, kSupport1, kSupport2, kSupport3}) {

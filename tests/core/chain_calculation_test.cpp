@@ -6,12 +6,10 @@
 #include <vector>
 
 #include "calc/chain_view.h"
+#include "core/amount_texts.h"
 #include "core/example_chain.h"
 
 namespace {
-
-const std::string kOverflow(kOverflowText);
-const std::string kNoData(kNoDataText);
 
 std::vector<std::string> Labels(const ChainModel& model) {
     return {model.Results.Values.begin(), model.Results.Values.end()};

@@ -7,6 +7,12 @@
 
 #include "base/native_path.h"
 
+// A file's bytes as they are on disk; none when it can't be read.
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // A path of the tests' own as the program takes it.
 inline NativePath NativeOf(const std::filesystem::path& path) { return NativePath(path.native()); }
 

@@ -22,7 +22,6 @@
 
 namespace {
 
-const std::string kSourceDir = KELM_SOURCE_DIR;
 constexpr int kItem = 0;  // the factory picked
 
 // The names a reader reads: each factory's grid and sale-price box (main, supports 1 to 3),
@@ -121,12 +120,12 @@ protected:
             ASSERT_NE(grids[slot], nullptr) << kFactoryNames[slot][0];
         }
         Catalogue catalogue;
-        LoadTables(NativePath(WindowsPath(kSourceDir)) / kTablesFolder, catalogue);
+        LoadTables(NativePath(WindowsPath(KELM_SOURCE_DIR)) / kTablesFolder, catalogue);
         ASSERT_TRUE(ShowChain(expected, catalogue, kItem) && CalculateChain(expected, catalogue, kItem));
     }
     void TearDown() override { CoUninitialize(); }
 
-    RunningProgram program{WindowsPath(KELM_CALC_EXE), WindowsPath(kSourceDir)};
+    RunningProgram program{WindowsPath(KELM_CALC_EXE), WindowsPath(KELM_SOURCE_DIR)};
     HWND form = nullptr;
     std::array<HWND, 4> grids{};
     ChainModel expected;

@@ -10,6 +10,7 @@
 #include "calc/chain_calculation.h"
 #include "calc/chain_view.h"
 #include "calc/table_check.h"
+#include "core/temp_folder.h"
 #include "data/table_loader.h"
 #include "program_driver.h"
 
@@ -18,11 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kShippedTables = fs::path(KELM_SOURCE_DIR) / "tables";
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A fresh folder whose name has a blank, Cyrillic letters and letters of no single-byte
 // code page, as a Windows user's folder may have, with a copy of the program in it; removed
