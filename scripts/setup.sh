@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ googletest libbenchmark-dev
           fonts-wine fonts-dejavu-core xvfb xauth clang libclang-rt-14-dev zip unzip
           chromium  # the kelm-chains tests open the report page in it
           clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32  # the web page's core
-          nodejs)  # runs that core in its tests
+          nodejs python3)  # run that core in its tests, on tables the tables' generator makes
 # Where the kernel runs no 32-bit code, Wine's 32-bit part runs under qemu. Without Wine's
 # preloader every emulated process first spends most of a minute reserving its address
 # space piece by piece.

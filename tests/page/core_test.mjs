@@ -1,7 +1,8 @@
 // The page's core compiled to WebAssembly, run by Node.js, answers as its native build does,
 // and its results at equal levels are kelm-chains report's: on the shipped tables, on random
-// table sets made from them and on a set whose results overflow. Every chain at the nine
-// pairs of levels, with and without manual prices, and after a few actions.
+// table sets made from them or by the tables' generator, and on a set whose results
+// overflow. Every chain at the nine pairs of levels, with and without manual prices, and
+// after a few actions.
 // node core_test.mjs MODULE PAGE_DRIVER KELM_CHAINS TABLES WORK_FOLDER
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
@@ -44,8 +45,16 @@ function randomSet(seed, priceTop, amountTop) {
     stations: varied(shipped.stations, 6, 8, (k, old) => (old ? random(1, amountTop) : undefined)),
   };
 }
-const sets = { shipped, random1: randomSet(1, 500, 300), random2: randomSet(2, 5000, 50),
-               random3: randomSet(3, 100, 1000), overflow: randomSet(4, 2147483647, 100000) };
+// Other economies of the shipped one's kind, from the tables' own generator.
+function madeSet(seed) {
+  const folder = `${work}/made-${seed}`;
+  const made = spawnSync("python3", [`${shippedFolder}/../tools/make-tables/make_tables.py`, folder, String(seed)],
+                         { encoding: "utf8" });
+  assert.equal(made.status, 0, made.stderr);
+  return { wares: readFileSync(`${folder}/wares.csv`, "latin1"), stations: readFileSync(`${folder}/stations.csv`, "latin1") };
+}
+const sets = { shipped, random1: randomSet(1, 500, 300), random2: randomSet(2, 100, 1000), made1: madeSet(1),
+               made2: madeSet(2), overflow: randomSet(4, 2147483647, 100000) };
 
 const core = await wasmCore(modulePath);
 let compared = 0, overflowing = 0;

@@ -13,6 +13,9 @@ moved clear of it by the amount of the good it buys.
 The output is the same on every run (own random generator, fixed seed). The build does not
 need this script; run it by hand after changing it and commit both files:
     python3 tools/make-tables/make_tables.py
+Given a folder and a seed, it writes another economy of the same kind there, as the tests
+do for table sets of their own:
+    python3 tools/make-tables/make_tables.py FOLDER SEED
 """
 
 import math
@@ -392,6 +395,12 @@ def write_table(path, header, count, records):
 
 
 def main():
+    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tables")
+    if len(sys.argv) == 3:
+        folder = sys.argv[1]
+        RNG.state = int(sys.argv[2])
+    elif len(sys.argv) != 1:
+        sys.exit("usage: make_tables.py [FOLDER SEED]")
     wares, main_stations, support_stations = build()
 
     stations = [None] * (max(MAIN_SLOTS) + 1)
@@ -434,7 +443,6 @@ def main():
         fields = [s.product, len([a for a in s.amounts if a])] + s.resources + s.amounts + [0] + s.supports
         station_lines.append("%s;%s // %d" % (s.name, ";".join(str(x) for x in fields), i))
 
-    folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tables")
     os.makedirs(folder, exist_ok=True)
     write_table(os.path.join(folder, "wares.csv"), WARES_HEADER, len(wares), ware_lines)
     write_table(os.path.join(folder, "stations.csv"), STATIONS_HEADER, len(stations), station_lines)
