@@ -56,13 +56,25 @@
   });
   window.addEventListener("hashchange", () => act(""));
 
+  // Browsers give the clipboard's API to https and file addresses only; on a plain http
+  // one the older copy of a selection still works.
+  function copyBySelection(text) {
+    const field = Object.assign(document.createElement("textarea"), { value: text, readOnly: true });
+    document.body.append(field);
+    field.select();
+    const copied = document.execCommand("copy");
+    field.remove();
+    return copied;
+  }
   $("copy").addEventListener("click", async () => {
+    let copied;
     try {
       await navigator.clipboard.writeText(location.href);
-      $("copied").textContent = "Ссылка скопирована.";
+      copied = true;
     } catch {
-      $("copied").textContent = "Не удалось скопировать: возьмите адрес из адресной строки.";
+      copied = copyBySelection(location.href);
     }
+    $("copied").textContent = copied ? "Ссылка скопирована." : "Не удалось скопировать: возьмите адрес из адресной строки.";
   });
   $("file-note").hidden = location.protocol !== "file:";
 
