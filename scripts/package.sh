@@ -10,7 +10,9 @@ cd "$KELM_ROOT"
 scripts/setup.sh
 
 # The web page from the shipped tables, by the native kelm-chains (the tests' build tree).
+start=$SECONDS
 scripts/build.sh native --target=kelm-chains
+echo "package: native kelm-chains built in $((SECONDS - start)) s"
 
 version=$(sed -n 's/^project(KelmCalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 # Every file in the zip carries the commit's time, so the zip depends on the commit only.
@@ -18,7 +20,9 @@ epoch=$(git log -1 --format=%ct 2>/dev/null || echo 0)
 mkdir -p dist
 
 for arch in win64 win32; do
+  start=$SECONDS
   scripts/build.sh "$arch"
+  echo "package: $arch built in $((SECONDS - start)) s"
   build=build/$arch
 
   name=kelm-calc-$version-$arch
