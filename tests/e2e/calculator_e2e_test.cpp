@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -242,9 +244,11 @@ TEST(Calculator, ABookGivenAtStartPricesEveryChainAsTheReportDoes) {
 namespace {
 
 // The program's file dialog, driven as a player types a name into it and presses Enter.
-bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
+// The file dialog the program shows, given the path and told OK: the dialog, or null when
+// none showed or its name box was not found.
+HWND EnterFileName(const RunningProgram& program, const std::wstring& path) {
     HWND dialog = program.WaitForWindow(L"#32770");
-    if (!dialog) return false;
+    if (!dialog) return nullptr;
     // The dialog shows before its controls are all made, most of all under emulation.
     HWND edit = nullptr;
     program.WaitUntil(
@@ -256,10 +260,36 @@ bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
             return edit != nullptr;
         },
         10000);
-    if (!edit) return false;
+    if (!edit) return nullptr;
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+    return dialog;
+}
+
+bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
+    HWND dialog = EnterFileName(program, path);
+    return dialog && program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
+struct BoxSearch {
+    HWND Other;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchOtherBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (window == search->Other || std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+// A box the window's thread shows besides `other`, or null.
+HWND BoxBesides(HWND form, HWND other) {
+    BoxSearch search{other, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(form, nullptr), &MatchOtherBox, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 std::wstring ClipboardText() {
@@ -315,6 +345,17 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     const std::string bytes = FileBytes(saved);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF// ", 0), 0u);
     EXPECT_NE(bytes.find(";" + TextOf(window.SalePrices[0]) + "\r\n"), std::string::npos) << bytes;
+
+    // Saved again over it: the dialog asks first, and a yes writes the file anew.
+    std::ofstream(std::filesystem::path(saved), std::ios::binary) << "старое";
+    PostMessageW(form, WM_SYSCOMMAND, 0x0110, 0);
+    HWND dialog = EnterFileName(program, saved);
+    ASSERT_NE(dialog, nullptr);
+    HWND question = nullptr;
+    ASSERT_TRUE(program.WaitUntil([&] { return (question = BoxBesides(form, dialog)) != nullptr; }, 10000));
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+    EXPECT_TRUE(program.WaitUntil([&] { return FileBytes(saved) == bytes; }, 10000));
+    EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(dialog); }, 10000));
 
     PostMessageW(form, WM_SYSCOMMAND, 0x0120, 0);
     EXPECT_TRUE(program.WaitUntil([&] { return WideTitle(form) == title; }, 10000));
