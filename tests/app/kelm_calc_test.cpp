@@ -56,41 +56,22 @@ TEST_F(KelmCalcTest, EndOfTheSessionEndsTheProgramWithCodeZero) {
     EXPECT_EQ(ExitCode(), 0);
 }
 
-struct BoxSearch {
-    DWORD thread;
-    HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 TEST_F(KelmCalcTest, AboutShowsItsBoxOverTheDisabledWindow) {
     HWND about = Child("Button", "О программе");
     ASSERT_NE(about, nullptr);
     for (int time = 0; time < 2; ++time) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(about), BN_CLICKED),
                      reinterpret_cast<LPARAM>(about));
-        BoxSearch search{GetWindowThreadProcessId(window, nullptr), nullptr};
-        program_.WaitUntil(
-            [&] {
-                EnumThreadWindows(search.thread, &MatchBox, reinterpret_cast<LPARAM>(&search));
-                return search.found != nullptr;
-            },
-            kPatience);
-        ASSERT_NE(search.found, nullptr) << "showing " << time + 1;
+        HWND box = nullptr;
+        program_.WaitUntil([&] { return (box = BoxOfThread(window)) != nullptr; }, kPatience);
+        ASSERT_NE(box, nullptr) << "showing " << time + 1;
         wchar_t caption[64] = {};
-        GetWindowTextW(search.found, caption, 64);
+        GetWindowTextW(box, caption, 64);
         EXPECT_EQ(WideToCp1251(caption), "О программе");
-        EXPECT_EQ(GetWindow(search.found, GW_OWNER), window);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), window);
         // The box is found as soon as it is made, before it disables its owner.
         EXPECT_TRUE(program_.WaitUntil([&] { return !IsWindowEnabled(window); }, kPatience)) << "the box is modal";
-        PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(program_.WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }, kPatience));
     }
     PostMessageW(window, WM_CLOSE, 0, 0);

@@ -271,27 +271,6 @@ bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
     return dialog && program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
 }
 
-struct BoxSearch {
-    HWND Other;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchOtherBox(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<BoxSearch*>(data);
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (window == search->Other || std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-    search->Found = window;
-    return FALSE;
-}
-
-// A box the window's thread shows besides `other`, or null.
-HWND BoxBesides(HWND form, HWND other) {
-    BoxSearch search{other, nullptr};
-    EnumThreadWindows(GetWindowThreadProcessId(form, nullptr), &MatchOtherBox, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
-}
-
 std::wstring ClipboardText() {
     std::wstring text;
     if (!OpenClipboard(nullptr)) return text;
@@ -352,7 +331,7 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     HWND dialog = EnterFileName(program, saved);
     ASSERT_NE(dialog, nullptr);
     HWND question = nullptr;
-    ASSERT_TRUE(program.WaitUntil([&] { return (question = BoxBesides(form, dialog)) != nullptr; }, 10000));
+    ASSERT_TRUE(program.WaitUntil([&] { return (question = BoxOfThread(form, dialog)) != nullptr; }, 10000));
     PostMessageW(question, WM_COMMAND, IDYES, 0);
     EXPECT_TRUE(program.WaitUntil([&] { return FileBytes(saved) == bytes; }, 10000));
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(dialog); }, 10000));

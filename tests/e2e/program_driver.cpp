@@ -29,6 +29,18 @@ BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+struct BoxSearch {
+    HWND Besides;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    if (window == search->Besides || !IsClass(window, L"#32770") || !IsWindowVisible(window)) return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
 struct UnhookWinEventFree {
     void operator()(HWINEVENTHOOK hook) const { UnhookWinEvent(hook); }
 };
@@ -185,6 +197,12 @@ RECT RectInParent(HWND window) {
     GetWindowRect(window, &rect);
     MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+HWND BoxOfThread(HWND window, HWND besides) {
+    BoxSearch search{besides, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), &MatchBox, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 HWND ChildAt(HWND parent, const wchar_t* className, int x, int y) {

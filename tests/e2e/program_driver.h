@@ -67,6 +67,9 @@ HWND ChildAt(HWND parent, const wchar_t* className, int x, int y);
 HWND FindByText(HWND root, const wchar_t* className, std::string_view text);
 // The rectangle of a window in its parent's client area.
 RECT RectInParent(HWND window);
+// A visible box (a dialog, class #32770) that the thread of `window` shows, other than
+// `besides`; null when there is none.
+HWND BoxOfThread(HWND window, HWND besides = nullptr);
 
 // What a user's pick of item index in a drop-down list sends.
 void PickComboItem(HWND combo, int index);
