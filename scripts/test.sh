@@ -56,7 +56,7 @@ source scripts/wine-env.sh
 # with what happens to it there. The 64-bit run drives the same window.
 left_out=
 [[ $KELM_WINE32 != emulated ]] ||
-  left_out="ReadCalculatorTest.* (in e2e_tests, and e2e_read_at_144_dpi): the reader's process faults in Wine's 32-bit COM under qemu after its checks have passed; Calculator.TheWindowMenuOpensSavesAndCopies and Calculator.ABookDroppedOnTheWindowIsOpened (in e2e_tests): under qemu the 32-bit calculator at times shows no save dialog within the test's 100 s (4 runs of 7), and took no drop within 50 s (3 runs of 3); in some of those runs qemu reported \"stack smashing detected\" and a segmentation fault as the test ended (the 64-bit run passes both)"
+  left_out="ReadCalculatorTest.* (in e2e_tests, and e2e_read_at_144_dpi): the reader's process faults in Wine's 32-bit COM under qemu after its checks have passed; Calculator.TheWindowMenuOpensSavesAndCopies and Calculator.ABookDroppedOnTheWindowIsOpened (in e2e_tests): under qemu the 32-bit calculator at times shows no save dialog within the test's 100 s (5 runs of 10), and took no drop within 50 s (6 runs of 6); in some of those runs qemu reported \"stack smashing detected\" and a segmentation fault as the test ended (the 64-bit run passes both)"
 export left_out
 /usr/lib/wine/wineserver -k 2>/dev/null || true  # none left from an earlier run without a display
 /usr/lib/wine/wineserver -w
