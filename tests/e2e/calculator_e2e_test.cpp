@@ -15,6 +15,7 @@
 
 #include "base/cp1251.h"
 #include "calc/chain_results.h"
+#include "core/temp_folder.h"
 #include "program_driver.h"
 
 namespace {
@@ -243,7 +244,6 @@ TEST(Calculator, ABookGivenAtStartPricesEveryChainAsTheReportDoes) {
 
 namespace {
 
-// The program's file dialog, driven as a player types a name into it and presses Enter.
 // The file dialog the program shows, given the path and told OK: the dialog, or null when
 // none showed or its name box was not found.
 HWND EnterFileName(const RunningProgram& program, const std::wstring& path) {
@@ -266,6 +266,7 @@ HWND EnterFileName(const RunningProgram& program, const std::wstring& path) {
     return dialog;
 }
 
+// The program's file dialog, driven as a player types a name into it and presses Enter.
 bool AnswerFileDialog(const RunningProgram& program, const std::wstring& path) {
     HWND dialog = EnterFileName(program, path);
     return dialog && program.WaitUntil([&] { return !IsWindow(dialog); }, 10000);
@@ -282,18 +283,6 @@ std::wstring ClipboardText() {
     }
     CloseClipboard();
     return text;
-}
-
-std::string FileBytes(const std::wstring& path) {
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
 }
 
 }  // namespace
@@ -320,8 +309,8 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     DeleteFileW(saved.c_str());  // left by an earlier run: Wine gives process ids again
     PostMessageW(form, WM_SYSCOMMAND, 0x0110, 0);
     ASSERT_TRUE(AnswerFileDialog(program, saved));
-    ASSERT_TRUE(program.WaitUntil([&] { return !FileBytes(saved).empty(); }, 10000));
-    const std::string bytes = FileBytes(saved);
+    ASSERT_TRUE(program.WaitUntil([&] { return !ReadBytes(saved).empty(); }, 10000));
+    const std::string bytes = ReadBytes(saved);
     EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF// ", 0), 0u);
     EXPECT_NE(bytes.find(";" + TextOf(window.SalePrices[0]) + "\r\n"), std::string::npos) << bytes;
 
@@ -333,7 +322,7 @@ TEST(Calculator, TheWindowMenuOpensSavesAndCopies) {
     HWND question = nullptr;
     ASSERT_TRUE(program.WaitUntil([&] { return (question = BoxOfThread(form, dialog)) != nullptr; }, 10000));
     PostMessageW(question, WM_COMMAND, IDYES, 0);
-    EXPECT_TRUE(program.WaitUntil([&] { return FileBytes(saved) == bytes; }, 10000));
+    EXPECT_TRUE(program.WaitUntil([&] { return ReadBytes(saved) == bytes; }, 10000));
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(dialog); }, 10000));
 
     PostMessageW(form, WM_SYSCOMMAND, 0x0120, 0);

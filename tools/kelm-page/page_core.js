@@ -20,19 +20,18 @@ async function startCore(moduleBytes) {
     const answer = call(...args), memory = new Uint8Array(core.memory.buffer);
     return new TextDecoder().decode(memory.subarray(answer, memory.indexOf(0, answer)));
   }
+  // A call on one text: its UTF-8 bytes as the input.
+  function askAbout(call, text) {
+    const bytes = new TextEncoder().encode(text);
+    return ask(call, [bytes], bytes.length);
+  }
 
   return {
     // The factories the page lists, from the bytes of wares.csv and stations.csv.
     load: (wares, stations) => ask(core.kelm_load_tables, [wares, stations], wares.length, stations.length),
     // The answer to a request: "FRAGMENT" or "FRAGMENT\nACTION".
-    request: text => {
-      const bytes = new TextEncoder().encode(text);
-      return ask(core.kelm_request, [bytes], bytes.length);
-    },
+    request: text => askAbout(core.kelm_request, text),
     // A name as it is compared: case, ё or е and blanks do not matter.
-    nameKey: text => {
-      const bytes = new TextEncoder().encode(text);
-      return ask(core.kelm_name_key, [bytes], bytes.length);
-    },
+    nameKey: text => askAbout(core.kelm_name_key, text),
   };
 }

@@ -395,10 +395,11 @@ def write_table(path, header, count, records):
 
 
 def main():
+    global RNG
     folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tables")
     if len(sys.argv) == 3:
         folder = sys.argv[1]
-        RNG.state = int(sys.argv[2])
+        RNG = Random(int(sys.argv[2]))
     elif len(sys.argv) != 1:
         sys.exit("usage: make_tables.py [FOLDER SEED]")
     wares, main_stations, support_stations = build()
